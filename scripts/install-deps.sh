@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs every Debian package the project needs to build, test and run.
+# Usage: scripts/install-deps.sh   (as root, on Debian 12)
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build pkg-config git clang clang-format libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libjpeg62-turbo-dev
+  ffmpeg sox espeak-ng
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libsdl2-dev
+  xvfb xauth imagemagick
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,24 @@
+// The commands of qvplay-cli. Each command lives in a file of its own and returns the process exit
+// code; errors go to stderr as one line.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qv::cli {
+
+using Args = std::vector<std::string>;
+
+struct Command {
+    const char* name;
+    const char* usage;  // shown by --help, one or more lines
+    int (*run)(const Args& args);
+};
+
+// All commands, in the order --help lists them.
+const std::vector<Command>& AllCommands();
+
+// Prints "qvplay-cli: <text>" to stderr and returns the exit code for a failed command.
+int Fail(const std::string& text);
+
+}  // namespace qv::cli
