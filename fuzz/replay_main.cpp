@@ -18,7 +18,8 @@ int RunFile(const std::filesystem::path& path) {
         std::fprintf(stderr, "cannot read %s\n", path.c_str());
         return 1;
     }
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
     LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
     return 0;
 }
@@ -38,7 +39,8 @@ int main(int argc, char** argv) {
             for (const auto& entry : fs::recursive_directory_iterator(arg, ec))
                 if (entry.is_regular_file()) files.push_back(entry.path());
             std::sort(files.begin(), files.end());
-            for (const auto& f : files) failures += RunFile(f), ++runs;
+            for (const auto& f : files)
+                failures += RunFile(f), ++runs;
         } else if (fs::exists(arg, ec)) {
             failures += RunFile(arg), ++runs;
         }

@@ -6,7 +6,7 @@
 namespace qv::audio {
 
 class AudioSink {
-public:
+  public:
     virtual ~AudioSink() = default;
     // Takes count bytes of the camera's IMA ADPCM sound; returns how many bytes were not stored
     // (dropped because the buffer was full).

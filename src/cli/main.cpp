@@ -15,7 +15,8 @@ namespace {
 
 void PrintHelp() {
     std::printf("usage: qvplay-cli COMMAND [ARGS]\n\nCommands:\n");
-    for (const Command& c : AllCommands()) std::printf("%s\n", c.usage);
+    for (const Command& c : AllCommands())
+        std::printf("%s\n", c.usage);
     std::printf("\nFrame numbers on the command line and in text output are one-based.\n");
 }
 

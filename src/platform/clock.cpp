@@ -8,7 +8,7 @@
 namespace qv::platform {
 
 LocalTime ToLocalTime(std::time_t seconds, int millisecond) {
-    std::tm tm {};
+    std::tm tm{};
     localtime_r(&seconds, &tm);
     LocalTime t;
     t.year = tm.tm_year + 1900;
@@ -50,7 +50,8 @@ bool LastWriteDosDateTime(const std::string& path, DosDateTime& out) {
 bool CreationTimeNs(const std::string& path, int64_t& out) {
     struct statx stx {};
     if (::statx(AT_FDCWD, path.c_str(), 0, STATX_BTIME | STATX_MTIME, &stx) == 0) {
-        const struct statx_timestamp& ts = (stx.stx_mask & STATX_BTIME) ? stx.stx_btime : stx.stx_mtime;
+        const struct statx_timestamp& ts =
+            (stx.stx_mask & STATX_BTIME) ? stx.stx_btime : stx.stx_mtime;
         out = static_cast<int64_t>(ts.tv_sec) * 1000000000 + ts.tv_nsec;
         return true;
     }
@@ -62,7 +63,8 @@ bool CreationTimeNs(const std::string& path, int64_t& out) {
 
 uint32_t TickCountMs() {
     auto since = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
 }
 
 }  // namespace qv::platform

@@ -7,7 +7,8 @@
 
 namespace qv::platform {
 
-// A moment in local time, split into calendar fields (month 1-12, day 1-31, day_of_week 0 = Sunday).
+// A moment in local time, split into calendar fields (month 1-12, day 1-31, day_of_week 0 =
+// Sunday).
 struct LocalTime {
     int year = 0;
     int month = 0;

@@ -10,9 +10,12 @@
 
 namespace qv::platform {
 
-File::~File() { Close(); }
+File::~File() {
+    Close();
+}
 
-File::File(File&& other) noexcept : fd_(std::exchange(other.fd_, -1)), error_(std::move(other.error_)) {}
+File::File(File&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), error_(std::move(other.error_)) {}
 
 File& File::operator=(File&& other) noexcept {
     if (this != &other) {
@@ -23,7 +26,9 @@ File& File::operator=(File&& other) noexcept {
     return *this;
 }
 
-void File::SetError(const char* what) { error_ = std::string(what) + ": " + std::strerror(errno); }
+void File::SetError(const char* what) {
+    error_ = std::string(what) + ": " + std::strerror(errno);
+}
 
 bool File::OpenWith(const std::string& path, int flags) {
     Close();
@@ -41,9 +46,15 @@ bool File::OpenWith(const std::string& path, int flags) {
     return true;
 }
 
-bool File::OpenRead(const std::string& path) { return OpenWith(path, O_RDONLY); }
-bool File::Create(const std::string& path) { return OpenWith(path, O_WRONLY | O_CREAT | O_TRUNC); }
-bool File::OpenReadWrite(const std::string& path) { return OpenWith(path, O_RDWR); }
+bool File::OpenRead(const std::string& path) {
+    return OpenWith(path, O_RDONLY);
+}
+bool File::Create(const std::string& path) {
+    return OpenWith(path, O_WRONLY | O_CREAT | O_TRUNC);
+}
+bool File::OpenReadWrite(const std::string& path) {
+    return OpenWith(path, O_RDWR);
+}
 
 void File::Close() {
     if (fd_ >= 0) ::close(fd_);
@@ -111,7 +122,9 @@ bool File::Write(const void* buffer, size_t count) {
     return true;
 }
 
-bool File::Sync() { return fd_ >= 0 && ::fsync(fd_) == 0; }
+bool File::Sync() {
+    return fd_ >= 0 && ::fsync(fd_) == 0;
+}
 
 bool ReadWholeFile(const std::string& path, std::string& out, size_t max_size) {
     File f;

@@ -9,7 +9,7 @@ namespace qv::platform {
 
 // An open file; closed when destroyed. Not copyable, movable.
 class File {
-public:
+  public:
     File() = default;
     ~File();
     File(const File&) = delete;
@@ -44,7 +44,7 @@ public:
     // Text of the last failure on this file.
     const std::string& LastError() const { return error_; }
 
-private:
+  private:
     bool OpenWith(const std::string& path, int flags);
     void SetError(const char* what);
 

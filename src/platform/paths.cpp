@@ -18,6 +18,8 @@ bool CreateFolders(const std::string& path) {
     return std::filesystem::is_directory(path, ec);
 }
 
-bool IsFolderWritable(const std::string& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
+bool IsFolderWritable(const std::string& folder) {
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
 
 }  // namespace qv::platform

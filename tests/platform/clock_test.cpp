@@ -36,7 +36,7 @@ TEST(DosDateTime, PacksFieldsIntoTheirBits) {
 TEST(FileTimes, LastWriteTimeMatchesTheFileSystem) {
     auto path = std::filesystem::temp_directory_path() / ("qv_clock_" + std::to_string(::getpid()));
     std::ofstream(path) << "x";
-    std::tm tm {};
+    std::tm tm{};
     tm.tm_year = 2011 - 1900;
     tm.tm_mon = 6;
     tm.tm_mday = 14;
@@ -44,7 +44,7 @@ TEST(FileTimes, LastWriteTimeMatchesTheFileSystem) {
     tm.tm_min = 30;
     tm.tm_sec = 10;
     tm.tm_isdst = -1;
-    utimbuf times {mktime(&tm), mktime(&tm)};
+    utimbuf times{mktime(&tm), mktime(&tm)};
     ASSERT_EQ(utime(path.c_str(), &times), 0);
 
     DosDateTime d;

@@ -10,7 +10,8 @@ namespace {
 using qv::platform::File;
 
 std::string TempPath(const char* name) {
-    auto dir = std::filesystem::temp_directory_path() / ("qv_platform_" + std::to_string(::getpid()));
+    auto dir =
+        std::filesystem::temp_directory_path() / ("qv_platform_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     return (dir / name).string();
 }
@@ -40,7 +41,8 @@ TEST(File, FailuresAreReportedNotThrown) {
     File f;
     EXPECT_FALSE(f.OpenRead(TempPath("missing.bin")));
     EXPECT_FALSE(f.LastError().empty());
-    EXPECT_FALSE(f.OpenRead(std::filesystem::temp_directory_path().string())) << "a folder is not a file";
+    EXPECT_FALSE(f.OpenRead(std::filesystem::temp_directory_path().string()))
+        << "a folder is not a file";
     char c;
     EXPECT_EQ(f.Read(&c, 1), 0u);
     EXPECT_EQ(f.Size(), -1);

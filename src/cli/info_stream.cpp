@@ -1,0 +1,9 @@
+#include "cli/commands.h"
+
+namespace qv::cli {
+
+int InfoStream(const Args&) {
+    return Fail("this kind of recording is not supported yet");
+}
+
+}  // namespace qv::cli
