@@ -1,0 +1,64 @@
+// The state of the JPEG decoder for one open movie: tables, sample planes, the capture times
+// between frames, and references to the state it shares with the rest of the player.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "media/jpeg/camera_metadata.h"
+#include "media/jpeg/jpeg_tables.h"
+
+namespace qv {
+
+class JpgContext {
+  public:
+    JpgContext(CameraMetadata& metadata, DisplayFlags& flags, const DecoderSwitches& switches,
+               DiagnosticsLog* log = nullptr);
+
+    // Sizes the sample planes for a picture (padded to multiples of 16, zero-filled) and
+    // rebuilds the colour tables. Returns the number of allocations that failed (0 to 3); on
+    // failure every plane is freed. Called once per open.
+    int AllocatePlanes(int width, int height);
+    void FreePlanes();
+    bool HasPlanes() const { return !luma_.empty(); }
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int PaddedWidth() const { return w16_; }
+    int PaddedHeight() const { return h16_; }
+
+    // Luma plane of the last decoded frame, row stride PaddedWidth() (read by the focus measure).
+    const uint8_t* LumaPlane() const { return luma_.data(); }
+
+    // Capture time bookkeeping between frames (hundredths of a second).
+    void SetPreviousCaptureTime(int64_t t) { previous_capture_time_ = t; }
+    int64_t PreviousCaptureTime() const { return previous_capture_time_; }
+    // Full capture time of the frame last decoded by JpgDecodeFrame.
+    int64_t LastCaptureTime() const { return last_capture_time_; }
+
+    JpgTables tables;
+    CameraMetadata& metadata;
+    DisplayFlags& flags;
+    const DecoderSwitches& switches;
+    DiagnosticsLog* log;
+
+    // Planes and scratch for the decoder and the parser's frame-to-frame state.
+    uint8_t* MutableLuma() { return luma_.data(); }
+    int16_t* MutableCb() { return cb_.data(); }
+    int16_t* MutableCr() { return cr_.data(); }
+    int32_t* ChromaRow() { return chroma_row_.data(); }
+    void SetLastCaptureTime(int64_t t) { last_capture_time_ = t; }
+    bool& PreviousFrameHadPir() { return had_pir_; }
+
+  private:
+    int width_ = 0, height_ = 0, w16_ = 0, h16_ = 0;
+    std::vector<uint8_t> luma_;  // w16 x h16, 0-255
+    std::vector<int16_t> cb_;    // w16/2 x h16/2, centred on 0
+    std::vector<int16_t> cr_;
+    std::vector<int32_t> chroma_row_;  // per-row colour offsets, 3 per chroma column
+    int64_t previous_capture_time_ = 0;
+    int64_t last_capture_time_ = 0;
+    bool had_pir_ = false;  // bPIR of the previously parsed frame
+};
+
+}  // namespace qv
