@@ -99,17 +99,21 @@ class AviMovie {
 
     // The clocks CameraDateTime chooses from for the frame last decoded.
     ClockSources Clocks() const;
+    // Date and time texts of the frame last decoded; elapsed_seconds is its time since the
+    // first frame (used only with the file clock).
+    void CameraDateTime(int64_t elapsed_seconds, std::string& date, std::string& time);
 
     JpgContext& Jpeg() { return jpeg_; }
     const JpgContext& Jpeg() const { return jpeg_; }
 
   private:
     bool WalkHeaders();
-    void ApplyJunk(const uint8_t tag_and_mode[8]);
+    void ApplyJunk(const uint8_t* tag_and_mode);
     int AllocateBuffers();
     int BuildIndex();
     void ParseFirstFrame();
     void BuildEventList();
+    bool IsEventFrame(int frame);
 
     CameraMetadata& metadata_;
     DisplayFlags& flags_;
@@ -136,6 +140,7 @@ class AviMovie {
     std::vector<int32_t> events_;
     int32_t last_interval_ms_ = 0;
     uint32_t last_capture_low_ = 0;
+    Calendar calendar_;  // values of the last CameraDateTime
 };
 
 }  // namespace qv

@@ -29,6 +29,7 @@ struct Calendar {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    int hundredths = 0;  // only a capture time carries them
 };
 
 // How the status labels and the overlay present the interval and elapsed time. Set by the model
@@ -121,9 +122,10 @@ struct ClockSources {
 
 // Date text "%d/%2.2d/%2.2d" and time text "%2.2d:%2.2d:%2.2d" of the current frame.
 // elapsed_seconds is the time of the current frame since the first one; only the file clock uses
-// it.
-void CameraDateTime(const ClockSources& sources, int64_t elapsed_seconds, std::string& date,
-                    std::string& time);
+// it. calendar holds the values of the previous call: a capture time too far out to convert
+// leaves them in place.
+void CameraDateTime(const ClockSources& sources, Calendar& calendar, int64_t elapsed_seconds,
+                    std::string& date, std::string& time);
 
 // The file clock plus elapsed seconds, carried through days, months and years.
 Calendar FileClockPlus(platform::DosDateTime file_clock, int64_t elapsed_seconds);

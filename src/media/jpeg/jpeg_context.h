@@ -2,6 +2,7 @@
 // between frames, and references to the state it shares with the rest of the player.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -10,14 +11,32 @@
 
 namespace qv {
 
+// Colour products (i - 128) x constant for i = 0..255: red from Cr, green from Cb and Cr, blue
+// from Cb (x 2048).
+struct ColourTables {
+    std::array<int32_t, 256> cr_r{};  // x 2871
+    std::array<int32_t, 256> cb_g{};  // x -705
+    std::array<int32_t, 256> cr_g{};  // x -1463
+    std::array<int32_t, 256> cb_b{};  // x 3629
+    void Build();
+};
+
+// Limits -1024..1535 to 0..255; index with value + kSaturateOffset.
+constexpr int kSaturateOffset = 1024;
+extern const std::array<uint8_t, 2560> kSaturate;
+
+// Largest picture side a movie may announce; larger headers are refused before any allocation.
+constexpr int kMaxPictureSide = 4096;
+
 class JpgContext {
   public:
     JpgContext(CameraMetadata& metadata, DisplayFlags& flags, const DecoderSwitches& switches,
                DiagnosticsLog* log = nullptr);
 
     // Sizes the sample planes for a picture (padded to multiples of 16, zero-filled) and
-    // rebuilds the colour tables. Returns the number of allocations that failed (0 to 3); on
-    // failure every plane is freed. Called once per open.
+    // rebuilds the colour tables. Returns the number of allocations that failed (0 to 3; a side
+    // of 0 or above kMaxPictureSide fails all three); on failure every plane is freed. Called
+    // once per open.
     int AllocatePlanes(int width, int height);
     void FreePlanes();
     bool HasPlanes() const { return !luma_.empty(); }
@@ -47,6 +66,7 @@ class JpgContext {
     int16_t* MutableCb() { return cb_.data(); }
     int16_t* MutableCr() { return cr_.data(); }
     int32_t* ChromaRow() { return chroma_row_.data(); }
+    const ColourTables& Colour() const { return colour_; }
     void SetLastCaptureTime(int64_t t) { last_capture_time_ = t; }
     bool& PreviousFrameHadPir() { return had_pir_; }
 
@@ -56,6 +76,7 @@ class JpgContext {
     std::vector<int16_t> cb_;    // w16/2 x h16/2, centred on 0
     std::vector<int16_t> cr_;
     std::vector<int32_t> chroma_row_;  // per-row colour offsets, 3 per chroma column
+    ColourTables colour_;
     int64_t previous_capture_time_ = 0;
     int64_t last_capture_time_ = 0;
     bool had_pir_ = false;  // bPIR of the previously parsed frame

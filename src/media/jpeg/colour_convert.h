@@ -1,0 +1,18 @@
+// Conversion of the decoded sample planes into the BGR picture, with nearest-neighbour chroma
+// upsampling and an optional grey mode.
+#pragma once
+
+#include "media/jpeg/jpeg_context.h"
+#include "media/picture/picture.h"
+
+namespace qv {
+
+// Chroma samples are kept within this range so that sample + 128 stays inside the saturation
+// table.
+constexpr int kChromaMin = -kSaturateOffset - 128;
+constexpr int kChromaMax = 1535 - 128;
+
+// Converts the visible width x height of the planes into picture (already sized to them).
+void ConvertPlanes(JpgContext& ctx, Picture& picture);
+
+}  // namespace qv

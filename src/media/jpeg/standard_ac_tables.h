@@ -1,0 +1,29 @@
+// The AC Huffman tables every camera frame is coded with (ISO/IEC 10918-1 Annex K, tables K.5
+// and K.6) and the 16-bit look-up tables built from them once per process.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace qv {
+
+struct HuffmanSpec {
+    std::array<uint8_t, 16> counts;
+    std::array<uint8_t, 162> symbols;
+};
+
+extern const HuffmanSpec kStdAcLuminance;
+extern const HuffmanSpec kStdAcChrominance;
+
+// 65536 entries indexed by the next 16 bits of the stream: (code length << 8) | symbol, 0 where
+// no code starts.
+using AcLookup = std::array<uint16_t, 65536>;
+
+// Built at first use and kept for the life of the process (read-only afterwards).
+const AcLookup& AcLuminanceLookup();
+const AcLookup& AcChrominanceLookup();
+
+// Builds a look-up table from a table specification (used for the two above and by tests).
+void BuildAcLookup(const HuffmanSpec& spec, AcLookup& out);
+
+}  // namespace qv
