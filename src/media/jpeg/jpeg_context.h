@@ -54,6 +54,9 @@ class JpgContext {
     int64_t PreviousCaptureTime() const { return previous_capture_time_; }
     // Full capture time of the frame last decoded by JpgDecodeFrame.
     int64_t LastCaptureTime() const { return last_capture_time_; }
+    // First byte of the event segment of the frame last decoded by JpgDecodeFrame, -1 without.
+    int LastEventByte() const { return last_event_byte_; }
+    void SetLastEventByte(int b) { last_event_byte_ = b; }
 
     JpgTables tables;
     CameraMetadata& metadata;
@@ -79,6 +82,7 @@ class JpgContext {
     ColourTables colour_;
     int64_t previous_capture_time_ = 0;
     int64_t last_capture_time_ = 0;
+    int last_event_byte_ = -1;
     bool had_pir_ = false;  // bPIR of the previously parsed frame
 };
 

@@ -203,6 +203,7 @@ int JpgDecodeFrame(JpgContext& ctx, const uint8_t* data, size_t size, Picture& p
     int64_t t = 0;
     const uint8_t* event = nullptr;
     Scan scan = FindScan(ctx, data, size, &t, &event, true);
+    ctx.SetLastEventByte(event ? event[0] : -1);
     if (!scan.found || !ctx.HasPlanes()) return kJpgNoScan;
 
     uint32_t low = static_cast<uint32_t>(t);

@@ -1,0 +1,34 @@
+// What the AVI commands share: the movie with the state the player would pass it, opening with a
+// one-line reason on failure, and the small argument and JSON helpers.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "cli/commands.h"
+#include "media/avi/avi_movie.h"
+
+namespace qv::cli {
+
+struct AviSession {
+    CameraMetadata metadata;
+    DisplayFlags flags;
+    DecoderSwitches switches;
+    AviMovie movie{metadata, flags, switches};
+};
+
+// Opens the recording named in args into session; on failure prints the reason and returns
+// false.
+bool OpenAvi(const std::string& path, AviSession& session);
+
+// The value behind an option ("--first 3"), or nullptr when absent. A missing value sets error.
+const std::string* OptionValue(const Args& args, const char* name, bool& error);
+bool HasFlag(const Args& args, const char* name);
+// Parses a whole decimal number; false when the text is not one.
+bool ParseInt(const std::string& text, int64_t& out);
+
+// A JSON string literal of text (quotes and escapes included).
+std::string JsonString(const std::string& text);
+
+}  // namespace qv::cli
