@@ -1,0 +1,14 @@
+// Arranges the main window's panels for its client size and the kind of movie that is open.
+#pragma once
+
+#include "app/ui_state.h"
+
+namespace qv::app {
+
+enum class LayoutKind { Avi, Stream, StreamWithSound };
+
+// Moves and sizes the panels of ui for client_width x client_height (the area between the menu and
+// the window's bottom edge, status bar included).
+void LayoutPanels(UiState& ui, LayoutKind kind, int client_width, int client_height);
+
+}  // namespace qv::app

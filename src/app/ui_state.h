@@ -1,0 +1,107 @@
+// What the main window shows, as plain data: per control its kind, parent, text, hint, place,
+// enabled and visible flags and the few values of trackbars and progress bars; the status panels,
+// the caption, the playlist rows and the picture. The player logic writes it; the window toolkit
+// only repaints from it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "media/picture/picture.h"
+
+namespace qv::app {
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int Right() const { return left + width; }
+    int Bottom() const { return top + height; }
+    bool operator==(const Rect&) const = default;
+};
+
+enum class ControlKind {
+    GroupBox,
+    Panel,
+    Label,
+    SpeedButton,
+    Button,
+    TrackBar,
+    ProgressBar,
+    ListBox,
+    Edit,
+    Image,
+    ScrollBox,
+    StatusBar,
+    Menu,
+    MenuItem,
+    Separator,
+};
+
+struct ControlState {
+    ControlKind kind = ControlKind::Label;
+    std::string parent;  // name of the containing control or menu; empty for the window itself
+    std::string text;    // caption or text
+    std::string hint;
+    Rect rect;
+    bool enabled = true;
+    bool visible = true;
+    bool checked = false;      // menu items
+    bool fill_parent = false;  // sized to the client area of the parent
+    bool bold = false;
+    bool word_wrap = false;
+    bool vertical = false;  // trackbars
+    uint32_t text_rgb = 0;  // text colour, 0xRRGGBB
+    int minimum = 0;
+    int maximum = 0;
+    int position = 0;
+    int tick_frequency = 1;
+};
+
+class UiState {
+  public:
+    // Adds a control; names are unique. Creation order is kept for building the window.
+    ControlState& Add(const std::string& name, ControlKind kind, const std::string& parent);
+    // The control of that name; a name the window does not have is a programming error and ends
+    // the program.
+    ControlState& operator[](const std::string& name);
+    const ControlState& operator[](const std::string& name) const;
+    bool Has(const std::string& name) const { return controls_.count(name) != 0; }
+    const std::vector<std::string>& Order() const { return order_; }
+
+    void Enable(const std::string& name, bool on) { (*this)[name].enabled = on; }
+    void Show(const std::string& name, bool on) { (*this)[name].visible = on; }
+    void SetText(const std::string& name, const std::string& text) { (*this)[name].text = text; }
+
+    std::array<std::string, 5> status;
+    std::array<int, 5> status_widths{160, 80, 120, 120, 50};
+    std::string caption;
+    std::vector<std::string> playlist_rows;
+    int playlist_selected = -1;
+    // Client size of the window, written by the toolkit on every resize.
+    int client_width = 0;
+    int client_height = 0;
+    // Window frame: left, top, width, height.
+    Rect window;
+    int min_width = 560;
+    int min_height = 520;
+    // The picture shown in Image1 (null when none) and a count bumped on every new picture.
+    const Picture* picture = nullptr;
+    uint64_t picture_serial = 0;
+    // Application hint timing (milliseconds), set while the pointer moves over the playlist.
+    int hint_pause_ms = 500;
+    int hint_hide_ms = 2500;
+
+  private:
+    std::map<std::string, ControlState> controls_;
+    std::vector<std::string> order_;
+};
+
+// The window as designed: every control with its caption, hint, place and initial state.
+void BuildMainWindowDesign(UiState& ui);
+
+}  // namespace qv::app
