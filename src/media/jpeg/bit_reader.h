@@ -20,6 +20,22 @@ class BitReader {
 
     // Makes at least 32 bits available in the reservoir.
     inline void Fill() {
+        if (bits_ >= 32) return;
+        // Fast path: eight bytes at once when none of them is 0xFF.
+        if (!stopped_ && end_ - p_ >= 8) {
+            uint64_t chunk = 0;
+            for (int i = 0; i < 8; ++i)
+                chunk = (chunk << 8) | p_[i];
+            uint64_t inv = ~chunk;
+            bool has_ff = ((inv - 0x0101010101010101ull) & ~inv & 0x8080808080808080ull) != 0;
+            if (!has_ff) {
+                int n = (64 - bits_) >> 3;  // whole bytes that fit
+                acc_ |= (chunk >> (64 - 8 * n)) << (64 - 8 * n - bits_);
+                bits_ += 8 * n;
+                p_ += n;
+                return;
+            }
+        }
         while (bits_ <= 56) {
             if (stopped_) {
                 // Past a marker: feed zero bytes, and count them so consuming one is an error.

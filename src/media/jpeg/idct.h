@@ -63,11 +63,12 @@ inline void Idct1D(int32_t* v, int step) {
     v[4 * step] = e3 - o3;
 }
 
-// Rows then columns over a block in natural order; each output is the column result >> 10.
-// A row whose AC terms are all zero transforms to its DC value repeated, which is filled in
-// directly.
-inline void InverseDct(int32_t* block) {
+// The row pass over the rows marked in row_mask (bit r = row r holds a non-zero coefficient),
+// in place; unmarked rows are zero and stay so. A row whose AC terms are all zero transforms to
+// its DC value repeated, which is filled in directly.
+inline void IdctRows(int32_t* block, unsigned row_mask) {
     for (int row = 0; row < 8; ++row) {
+        if (!(row_mask & (1u << row))) continue;
         int32_t* r = block + row * 8;
         if ((r[1] | r[2] | r[3] | r[4] | r[5] | r[6] | r[7]) == 0) {
             for (int i = 1; i < 8; ++i)
@@ -76,12 +77,41 @@ inline void InverseDct(int32_t* block) {
         }
         Idct1D(r, 1);
     }
-    for (int col = 0; col < 8; ++col) {
-        int32_t* c = block + col;
-        Idct1D(c, 8);
-        for (int i = 0; i < 8; ++i)
-            c[i * 8] >>= 10;
+}
+
+// The column pass of all eight columns at once (the loop over columns vectorises), each output
+// shifted right by 10.
+inline void IdctColumns(const int32_t* in, int32_t* out) {
+    for (int c = 0; c < 8; ++c) {
+        int32_t x0 = in[c], x1 = in[8 + c], x2 = in[16 + c], x3 = in[24 + c];
+        int32_t x4 = in[32 + c], x5 = in[40 + c], x6 = in[48 + c], x7 = in[56 + c];
+        int32_t z10 = x5 - x3, z12 = x1 - x7, z11 = x1 + x7, z13 = x5 + x3;
+        int32_t t7 = z11 + z13;
+        int32_t z5 = M383(-(z10 + z12));
+        int32_t p = M541(-z10) + z5;
+        int32_t q = M707(z11 - z13);
+        int32_t r = M1307(z12) + z5;
+        int32_t a = x0 + x4, b = x0 - x4, s = x2 + x6, t = M707(x2 - x6);
+        int32_t e0 = a + (s + t), e3 = a - (s + t), e1 = b + t, e2 = b - t;
+        int32_t o0 = t7 + r, o1 = r + q, o2 = q - p, o3 = -p;
+        out[c] = (e0 + o0) >> 10;
+        out[56 + c] = (e0 - o0) >> 10;
+        out[8 + c] = (e1 + o1) >> 10;
+        out[48 + c] = (e1 - o1) >> 10;
+        out[16 + c] = (e2 + o2) >> 10;
+        out[40 + c] = (e2 - o2) >> 10;
+        out[24 + c] = (e3 + o3) >> 10;
+        out[32 + c] = (e3 - o3) >> 10;
     }
+}
+
+// Rows then columns over a block in natural order; each output is the column result >> 10.
+inline void InverseDct(int32_t* block) {
+    IdctRows(block, 0xFF);
+    int32_t out[64];
+    IdctColumns(block, out);
+    for (int i = 0; i < 64; ++i)
+        block[i] = out[i];
 }
 
 }  // namespace qv

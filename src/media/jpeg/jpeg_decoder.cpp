@@ -61,34 +61,6 @@ inline int32_t DecodeDcDiff(BitReader& br, const HuffmanTable& t, int& error) {
     return s <= 11 ? ExtendSign(bits, s) : static_cast<int32_t>(bits);
 }
 
-// AC coefficients 1..63 in zigzag order into coef (cleared by the caller). Returns the zigzag
-// index of the last coefficient written (0 when none was).
-inline int DecodeAc(BitReader& br, const AcLookup& ac, int32_t* coef, int& error) {
-    int last = 0;
-    for (int k = 1; k < 64;) {
-        br.Fill();
-        uint16_t entry = ac[br.Peek16()];
-        br.Skip(entry >> 8);
-        int run = (entry >> 4) & 15;
-        int size = entry & 15;
-        if (size) {
-            k += run;
-            if (k > 63) {
-                error = kScanBadCode;
-                return last;
-            }
-            coef[k] = ExtendSign(br.Get(size), size);
-            last = k;
-            ++k;
-        } else if (run == 15) {
-            k += 16;
-        } else {
-            break;
-        }
-    }
-    return last;
-}
-
 // Skips the AC coefficients of a block (the reduced decode keeps only DC).
 inline void SkipAc(BitReader& br, const AcLookup& ac, int& error) {
     for (int k = 1; k < 64;) {
@@ -118,47 +90,84 @@ inline int32_t Dequantise(int32_t c, int32_t q) {
     return std::clamp(v, -kMaxDequantised, kMaxDequantised);
 }
 
-// Decodes one block into an 8x8 area of a plane. Luma is level-shifted and limited to 0..255;
-// chroma stays centred on 0 (limited to what the colour conversion's saturation covers).
+// Stores an 8x8 block of transform outputs into a plane: luma level-shifted and limited to
+// 0..255, chroma centred on 0 and limited to what the colour conversion's saturation covers.
 template <bool kLuma, typename Sample>
-inline void DecodeBlock(BitReader& br, const ComponentTables& t, int32_t& predictor, Sample* out,
-                        int stride, int& error) {
-    int32_t zz[64];
-    std::memset(zz, 0, sizeof zz);
-    predictor = static_cast<int32_t>(static_cast<uint32_t>(predictor) +
-                                     static_cast<uint32_t>(DecodeDcDiff(br, *t.dc, error)));
-    zz[0] = predictor;
-    int last = error ? 0 : DecodeAc(br, *t.ac, zz, error);
-
-    int32_t block[64];
-    if (last == 0) {
-        // Only the DC term: the block is flat.
-        int32_t v = Dequantise(zz[0], t.quant[0]) >> 10;
-        if constexpr (kLuma) {
-            uint8_t flat = static_cast<uint8_t>(std::clamp(v + 128, 0, 255));
-            for (int y = 0; y < 8; ++y)
-                std::memset(out + y * stride, flat, 8);
-        } else {
-            Sample flat = static_cast<Sample>(std::clamp(v, kChromaMin, kChromaMax));
-            for (int y = 0; y < 8; ++y)
-                std::fill(out + y * stride, out + y * stride + 8, flat);
-        }
-        return;
-    }
-    std::memset(block, 0, sizeof block);
-    for (int k = 0; k <= last; ++k)
-        if (zz[k]) block[kZigzagToNatural[k]] = Dequantise(zz[k], t.quant[k]);
-    InverseDct(block);
+inline void StoreBlock(const int32_t* v, Sample* out, int stride) {
     for (int y = 0; y < 8; ++y) {
         Sample* row = out + y * stride;
-        const int32_t* b = block + y * 8;
         for (int x = 0; x < 8; ++x) {
             if constexpr (kLuma)
-                row[x] = static_cast<Sample>(std::clamp(b[x] + 128, 0, 255));
+                row[x] = static_cast<Sample>(std::clamp(v[y * 8 + x] + 128, 0, 255));
             else
-                row[x] = static_cast<Sample>(std::clamp(b[x], kChromaMin, kChromaMax));
+                row[x] = static_cast<Sample>(std::clamp(v[y * 8 + x], kChromaMin, kChromaMax));
         }
     }
+}
+
+template <bool kLuma, typename Sample>
+inline void FillBlock(int32_t v, Sample* out, int stride) {
+    Sample flat = kLuma ? static_cast<Sample>(std::clamp(v + 128, 0, 255))
+                        : static_cast<Sample>(std::clamp(v, kChromaMin, kChromaMax));
+    for (int y = 0; y < 8; ++y)
+        std::fill(out + y * stride, out + y * stride + 8, flat);
+}
+
+// Decodes one block into an 8x8 area of a plane. coef is a natural-order block that is all zero
+// on entry and is left all zero: coefficients are dequantised straight into their natural place,
+// and only the rows that received one are transformed and cleared again.
+template <bool kLuma, typename Sample>
+inline void DecodeBlock(BitReader& br, const ComponentTables& t, int32_t& predictor, int32_t* coef,
+                        Sample* out, int stride, int& error) {
+    predictor = static_cast<int32_t>(static_cast<uint32_t>(predictor) +
+                                     static_cast<uint32_t>(DecodeDcDiff(br, *t.dc, error)));
+    int32_t dc = Dequantise(predictor, t.quant[0]);
+    unsigned row_mask = 0;
+    if (!error) {
+        const AcLookup& ac = *t.ac;
+        for (int k = 1; k < 64;) {
+            br.Fill();
+            uint16_t entry = ac[br.Peek16()];
+            br.Skip(entry >> 8);
+            int run = (entry >> 4) & 15;
+            int size = entry & 15;
+            if (size) {
+                k += run;
+                if (k > 63) {
+                    error = kScanBadCode;
+                    break;
+                }
+                int n = kZigzagToNatural[k];
+                coef[n] = Dequantise(ExtendSign(br.Get(size), size), t.quant[k]);
+                row_mask |= 1u << (n >> 3);
+                ++k;
+            } else if (run == 15) {
+                k += 16;
+            } else {
+                break;
+            }
+        }
+    }
+    if (row_mask == 0) {
+        // Only the DC term: the block is flat.
+        FillBlock<kLuma>(dc >> 10, out, stride);
+        return;
+    }
+    coef[0] = dc;
+    row_mask |= 1;
+    IdctRows(coef, row_mask);
+    int32_t v[64];
+    if (row_mask == 1) {
+        // Only the top row is non-zero: every column is flat.
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                v[y * 8 + x] = coef[x] >> 10;
+    } else {
+        IdctColumns(coef, v);
+    }
+    StoreBlock<kLuma>(v, out, stride);
+    for (int r = 0; r < 8; ++r)
+        if (row_mask & (1u << r)) std::memset(coef + r * 8, 0, 8 * sizeof(int32_t));
 }
 
 // The scan result after the end-of-image check: -4 when no 0xD9 follows within 128 bytes, -5 when
@@ -224,16 +233,17 @@ int JpgDecodeFrame(JpgContext& ctx, const uint8_t* data, size_t size, Picture& p
     BitReader br(scan.data, scan.size);
     int error = 0;
     int32_t pred_y = 0, pred_cb = 0, pred_cr = 0;
+    alignas(32) int32_t coef[64] = {};
     for (int my = 0; my < h16 / 16 && !error; ++my) {
         for (int mx = 0; mx < w16 / 16; ++mx) {
             uint8_t* ly = luma + static_cast<size_t>(my) * 16 * w16 + mx * 16;
             size_t coff = static_cast<size_t>(my) * 8 * cw + mx * 8;
-            DecodeBlock<true>(br, y_tab, pred_y, ly, w16, error);
-            DecodeBlock<true>(br, y_tab, pred_y, ly + 8, w16, error);
-            DecodeBlock<true>(br, y_tab, pred_y, ly + 8 * w16, w16, error);
-            DecodeBlock<true>(br, y_tab, pred_y, ly + 8 * w16 + 8, w16, error);
-            DecodeBlock<false>(br, c_tab, pred_cb, cb + coff, cw, error);
-            DecodeBlock<false>(br, c_tab, pred_cr, cr + coff, cw, error);
+            DecodeBlock<true>(br, y_tab, pred_y, coef, ly, w16, error);
+            DecodeBlock<true>(br, y_tab, pred_y, coef, ly + 8, w16, error);
+            DecodeBlock<true>(br, y_tab, pred_y, coef, ly + 8 * w16, w16, error);
+            DecodeBlock<true>(br, y_tab, pred_y, coef, ly + 8 * w16 + 8, w16, error);
+            DecodeBlock<false>(br, c_tab, pred_cb, coef, cb + coff, cw, error);
+            DecodeBlock<false>(br, c_tab, pred_cr, coef, cr + coff, cw, error);
             if (!error && br.Failed()) error = br.StopCode();
             if (error) break;
         }

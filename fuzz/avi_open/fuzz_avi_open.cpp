@@ -1,0 +1,52 @@
+// Fuzz target: opens the input as a camera AVI, then reads and decodes its first frames the way
+// playback does, and runs the event scan over them.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "media/avi/avi_movie.h"
+#include "media/jpeg/jpeg_decoder.h"
+
+namespace {
+
+class NullLog : public qv::DiagnosticsLog {
+  public:
+    void Append(const std::string&) override {}
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const std::string path = "/tmp/qv_fuzz_avi_" + std::to_string(::getpid()) + ".avi";
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return 0;
+    std::fwrite(data, 1, size, f);
+    std::fclose(f);
+
+    qv::CameraMetadata metadata;
+    qv::DisplayFlags flags;
+    qv::DecoderSwitches switches;
+    switches.cbCheckSpuriousEOI = size % 2 == 0;
+    switches.cbDumpRTCData = true;
+    NullLog log;
+    qv::AviMovie movie(metadata, flags, switches, &log);
+    if (movie.AviOpen(path) == 0) {
+        qv::Picture picture;
+        int frames = movie.FrameCount() < 8 ? movie.FrameCount() : 8;
+        for (int i = 0; i < frames; ++i) {
+            if (movie.AviReadFrame(i) != 0) continue;
+            movie.AviSetFrame(i);
+            movie.AviDecodeCurrent(picture);
+            std::string date, time;
+            movie.CameraDateTime(i * 10, date, time);
+        }
+        movie.ScanForEvent(frames - 1, -1);
+        movie.AviStepFrame(-3);
+        movie.AviSeekEnd();
+        movie.AviStepFrame(-1);
+    }
+    movie.AviClose();
+    return 0;
+}
