@@ -107,19 +107,23 @@ bool DecodeCommentSegment(JpgContext& ctx, uint8_t length_low, ByteSpan p, int64
     // The family text runs from the low byte of the length field to the first zero byte (or
     // the end of the segment).
     std::string text(1, static_cast<char>(length_low));
+    bool family = false;
     if (length_low != 0) {
         if (p.size) {
             const char* s = reinterpret_cast<const char*>(p.data);
             text.append(s, strnlen(s, p.size));
         }
         if (text.find("Tarkon") != std::string::npos) {
+            family = true;
             bool wdx = text.find("WDX") != std::string::npos;
             ctx.flags.ShowCaptureInterval = !wdx;
             ctx.flags.ShowElapsedTime = true;
         }
     }
+    // The family text itself starts with 'T'; only a comment that does not name the family
+    // carries the binary capture time.
     bool have_time = false;
-    if (p.Has(0, 7) && p.data[0] == 'T') {
+    if (!family && p.Has(0, 7) && p.data[0] == 'T') {
         int32_t low = 0, high = 0;
         p.U32(1, low);
         p.U16(5, high);

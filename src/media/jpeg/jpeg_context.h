@@ -59,6 +59,9 @@ class JpgContext {
     void SetLastEventByte(int b) { last_event_byte_ = b; }
 
     JpgTables tables;
+    // Where decoder faults are reported ("Error in GetBits"); silent when null. This is the
+    // developer's trace, not the diagnostics window's list.
+    DiagnosticsLog* debug_output = nullptr;
     CameraMetadata& metadata;
     DisplayFlags& flags;
     const DecoderSwitches& switches;

@@ -1,7 +1,6 @@
 #include "media/jpeg/jpeg_decoder.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 #include "media/jpeg/bit_reader.h"
@@ -185,9 +184,10 @@ int CheckEndOfImage(const uint8_t* scan, size_t scan_size, size_t taken) {
     return kJpgNoEndOfImage;
 }
 
-void ReportStop(int code, bool many_bits) {
-    if (code != kScanBadCode && code != kScanEndOfData)
-        std::fprintf(stderr, many_bits ? "Error in GetBits\n" : "Error in Get1Bit\n");
+// A marker inside the scan is reported to the developer's trace, as the bit reader met it.
+void ReportStop(const JpgContext& ctx, int code) {
+    if (ctx.debug_output && code != kScanBadCode && code != kScanEndOfData)
+        ctx.debug_output->Append("Error in GetBits");
 }
 
 // The scan data of a frame, or an empty span when the headers hold no scan.
@@ -254,7 +254,7 @@ int JpgDecodeFrame(JpgContext& ctx, const uint8_t* data, size_t size, Picture& p
     ConvertPlanes(ctx, picture);
 
     if (error) {
-        ReportStop(error, true);
+        ReportStop(ctx, error);
         size_t taken = error == kScanBadCode ? br.BytesTaken() : br.BytesToStop();
         return static_cast<int>(std::max<size_t>(taken, 1));
     }
@@ -304,7 +304,7 @@ int JpgDecodeDc(JpgContext& ctx, const uint8_t* data, size_t size, uint8_t* luma
             }
             if (!error && br.Failed()) error = br.StopCode();
             if (error) {
-                ReportStop(error, true);
+                ReportStop(ctx, error);
                 return 0;
             }
         }
