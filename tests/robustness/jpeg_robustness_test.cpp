@@ -188,7 +188,8 @@ TEST_F(JpegRobustness, ClockRecordsWithImpossibleFields) {
             sources.metadata = &shared.metadata;
             sources.file_clock = {};
             std::string date, time;
-            CameraDateTime(sources, 0, date, time);
+            Calendar shown;
+            CameraDateTime(sources, shown, 0, date, time);
             int y = 0, m = 0, d = 0;
             ASSERT_EQ(std::sscanf(date.c_str(), "%d/%d/%d", &y, &m, &d), 3) << date;
             if (month > 12) {
