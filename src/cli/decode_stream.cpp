@@ -1,9 +1,57 @@
+// qvplay-cli decode for .m4v and .tkm: decodes the stream up to picture N (one-based, in stream
+// order) and writes it as a 24-bit bitmap, shown through the selected deblocking method.
+#include <string>
+
 #include "cli/commands.h"
+#include "media/mpeg4/stream_decoder.h"
+#include "media/picture/bmp_file.h"
 
 namespace qv::cli {
 
-int DecodeStream(const Args&) {
-    return Fail("this kind of recording is not supported yet");
+int DecodeStream(const Args& args) {
+    std::string path, out;
+    long frame = 0;
+    int deblock = mpeg4::kDeblockEdges;
+    bool grey = false, trace = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        bool has_value = i + 1 < args.size();
+        if (a == "--frame" && has_value) {
+            frame = std::strtol(args[++i].c_str(), nullptr, 10);
+        } else if (a == "-o" && has_value) {
+            out = args[++i];
+        } else if (a == "--deblock" && has_value) {
+            const std::string& v = args[++i];
+            if (v != "0" && v != "1" && v != "2") return Fail("--deblock takes 0, 1 or 2");
+            deblock = v[0] - '0';
+        } else if (a == "--grey") {
+            grey = true;
+        } else if (a == "--trace") {
+            trace = true;
+        } else if (!a.empty() && a[0] != '-' && path.empty()) {
+            path = a;
+        } else {
+            return Fail("unexpected argument '" + a + "'");
+        }
+    }
+    if (frame < 1) return Fail("--frame N (one-based) is required");
+    if (out.empty()) return Fail("-o OUT.bmp is required");
+    mpeg4::StreamDecoder decoder;
+    if (trace) decoder.log.SetSink(stderr);
+    decoder.deblock_method = deblock;
+    decoder.SetForceGrey(grey);
+    if (decoder.OpenStreamFile(path) <= 0)
+        return Fail("cannot open " + path + ": " + decoder.LastError());
+    Picture picture;
+    picture.Allocate(decoder.Width(), decoder.Height());
+    for (long n = 1; n <= frame; ++n) {
+        Picture* target = n == frame ? &picture : nullptr;
+        if (decoder.DecodeNextFrame(target, nullptr, false, nullptr, nullptr, nullptr) < 0)
+            return Fail(path + " has no picture " + std::to_string(n));
+    }
+    std::string error;
+    if (!WriteBmp24(out, picture, error)) return Fail(error);
+    return 0;
 }
 
 }  // namespace qv::cli

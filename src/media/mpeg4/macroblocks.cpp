@@ -1,0 +1,357 @@
+#include "media/mpeg4/macroblocks.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "media/mpeg4/idct.h"
+#include "media/mpeg4/vlc_reader.h"
+
+namespace qv::mpeg4 {
+
+namespace {
+
+constexpr int32_t kDcReset = 1024;
+
+// dct_dc_differential of ISO/IEC 14496-2 6.3.8 after its size code.
+bool DecodeDcDifferential(StreamReader& r, bool chroma, int32_t& diff) {
+    const VlcTables& t = Tables();
+    int32_t size = chroma ? DecodeVlc(r, t.dc_chroma, DcSizeChromaRows())
+                          : DecodeVlc(r, t.dc_luma, DcSizeLumaRows());
+    if (size < 0 || size > 9) return false;
+    diff = 0;
+    if (size == 0) return true;
+    uint32_t v;
+    if (!r.ReadBits(size, v)) return false;
+    int32_t value = static_cast<int32_t>(v);
+    diff = value < (1 << (size - 1)) ? value - ((1 << size) - 1) : value;
+    if (size > 8) {
+        uint32_t marker;
+        if (!r.ReadBits(1, marker) || marker != 1) return false;
+    }
+    return true;
+}
+
+// Escape modes of ISO/IEC 14496-2 6.3.8 after the escape code: a code with its level or run
+// raised by the table's LMAX or RMAX, or last, run and level written out.
+bool DecodeEscape(StreamReader& r, const TcoefLookup& lookup, std::span<const TcoefRow> rows,
+                  Tcoef& c) {
+    uint32_t bit;
+    if (!r.ReadBits(1, bit)) return false;
+    if (bit == 0) {
+        if (DecodeTcoef(r, lookup, rows, c) != 1) return false;
+        int lmax = lookup.Lmax(c.last, c.run);
+        if (lmax <= 0) return false;
+        c.level += c.level < 0 ? -lmax : lmax;
+        return true;
+    }
+    if (!r.ReadBits(1, bit)) return false;
+    if (bit == 0) {
+        if (DecodeTcoef(r, lookup, rows, c) != 1) return false;
+        int rmax = lookup.Rmax(c.last, std::abs(c.level));
+        if (rmax < 0) return false;
+        c.run += rmax + 1;
+        return true;
+    }
+    uint32_t last, run, marker, level;
+    if (!r.ReadBits(1, last) || !r.ReadBits(6, run)) return false;
+    if (!r.ReadBits(1, marker) || marker != 1) return false;
+    if (!r.ReadBits(12, level)) return false;
+    if (!r.ReadBits(1, marker) || marker != 1) return false;
+    c.last = static_cast<int32_t>(last);
+    c.run = static_cast<int32_t>(run);
+    c.level = level >= 2048 ? static_cast<int32_t>(level) - 4096 : static_cast<int32_t>(level);
+    return true;
+}
+
+// Writes an 8x8 block of samples, on top of a prediction when one is given.
+void StoreBlock(uint8_t* dst, int32_t stride, const int16_t* samples, const uint8_t* pred,
+                int32_t pred_stride) {
+    for (int j = 0; j < 8; ++j) {
+        uint8_t* d = dst + static_cast<size_t>(j) * stride;
+        for (int i = 0; i < 8; ++i) {
+            int v = samples[j * 8 + i] + (pred ? pred[j * pred_stride + i] : 0);
+            d[i] = static_cast<uint8_t>(std::clamp(v, 0, 255));
+        }
+    }
+}
+
+void CopyBlock(uint8_t* dst, int32_t stride, const uint8_t* src, int32_t src_stride, int size) {
+    for (int j = 0; j < size; ++j)
+        std::memcpy(dst + static_cast<size_t>(j) * stride, src + j * src_stride,
+                    static_cast<size_t>(size));
+}
+
+void FillBlock(uint8_t* dst, int32_t stride, uint8_t value) {
+    for (int j = 0; j < 8; ++j)
+        std::memset(dst + static_cast<size_t>(j) * stride, value, 8);
+}
+
+}  // namespace
+
+// Reads the TCOEF codes of one block from scan position pos on, into raster order.
+static bool DecodeTexture(StreamReader& r, bool intra, int pos, int32_t* coef, uint8_t* nonzero,
+                          int& count) {
+    const VlcTables& t = Tables();
+    const TcoefLookup& lookup = intra ? t.intra : t.inter;
+    std::span<const TcoefRow> rows = intra ? IntraTcoefRows() : InterTcoefRows();
+    while (true) {
+        Tcoef c;
+        int32_t found = DecodeTcoef(r, lookup, rows, c);
+        if (found < 0) return false;
+        if (found == 0) {
+            uint32_t escape;
+            if (!r.ReadBits(kTcoefEscapeLength, escape) || escape != kTcoefEscape) return false;
+            if (!DecodeEscape(r, lookup, rows, c)) return false;
+        }
+        pos += c.run;
+        if (pos > 63) return false;
+        int raster = kZigzag[pos];
+        coef[raster] = c.level;
+        if (raster != 0) nonzero[count++] = static_cast<uint8_t>(raster);
+        ++pos;
+        if (c.last) return true;
+        if (pos > 63) return false;
+    }
+}
+
+void MacroblockDecoder::Allocate(const LayerParams& layer) {
+    mb_width_ = layer.mb_width;
+    mb_height_ = layer.mb_height;
+    size_t luma = static_cast<size_t>(2 * mb_height_ + 1) * (2 * mb_width_ + 1);
+    size_t chroma = static_cast<size_t>(mb_height_ + 1) * (mb_width_ + 1);
+    dc_luma_.assign(luma, kDcReset);
+    dc_chroma_[0].assign(chroma, kDcReset);
+    dc_chroma_[1].assign(chroma, kDcReset);
+    vectors_.assign(static_cast<size_t>(mb_width_) + 1, kUnavailableVector);
+    std::memset(blocks_, 0, sizeof blocks_);
+    dequant_ = DequantTables{};
+}
+
+void MacroblockDecoder::ResetDcPredictors(int32_t row, int32_t col) {
+    for (int k = 0; k < 4; ++k)
+        LumaDc(2 * row + (k >> 1), 2 * col + (k & 1)) = kDcReset;
+    ChromaDc(0, row, col) = kDcReset;
+    ChromaDc(1, row, col) = kDcReset;
+}
+
+bool MacroblockDecoder::DecodeHeader(StreamReader& r, const VopParams& vop, Header& h) {
+    const VlcTables& t = Tables();
+    bool p_vop = vop.vop_type == kVopP;
+    int32_t v;
+    do {
+        v = p_vop ? DecodeVlc(r, t.mcbpc_inter, McbpcInterRows())
+                  : DecodeVlc(r, t.mcbpc_intra, McbpcIntraRows());
+        if (v < 0) return false;
+    } while ((v & 7) == kMbStuffing);
+    h.mb_type = v & 7;
+    int cbpc = v >> 3;
+    h.intra = h.mb_type == 3 || h.mb_type == 4;
+    uint32_t bits;
+    if (h.intra && !r.ReadBits(1, bits)) return false;  // ac_pred_flag: AC is never predicted
+    int32_t cbpy = DecodeVlc(r, t.cbpy, CbpyRows());
+    if (cbpy < 0) return false;
+    if (!h.intra) cbpy = 15 - cbpy;
+    if (h.mb_type == 1 || h.mb_type == 4) {
+        static constexpr int32_t kDquant[4] = {-1, -2, 1, 2};
+        if (!r.ReadBits(2, bits)) return false;
+        // Held in 1..31: a quantiser outside it has no meaning and would break the DC scalers.
+        quantiser_ = std::clamp(quantiser_ + kDquant[bits], 1, 31);
+    }
+    h.cbp = (cbpy << 2) | cbpc;
+    return true;
+}
+
+bool MacroblockDecoder::DecodeIntraMacroblock(StreamReader& r, const VopParams& vop,
+                                              const Header& h, int32_t row, int32_t col,
+                                              FrameBuffers& frames) {
+    const int32_t thr = vop.intra_dc_threshold;
+    const bool dc_vlc = thr == 0 || (thr != 999 && quantiser_ < thr);
+    dequant_.BuildIfChanged(quantiser_);
+    YuvPicture& cur = frames.Current();
+    const int32_t ls = frames.LumaStride(), cs = frames.ChromaStride();
+    for (int k = 0; k < 6; ++k) {
+        Block& b = blocks_[k];
+        b.count = 0;
+        const bool chroma = k >= 4;
+        int pos = 0;
+        if (dc_vlc) {
+            if (!DecodeDcDifferential(r, chroma, b.coef[0])) return false;
+            pos = 1;
+        }
+        if ((h.cbp >> (5 - k)) & 1) {
+            if (!DecodeTexture(r, true, pos, b.coef, b.nonzero, b.count)) return false;
+        }
+        // DC prediction from the left (A), above-left (B) and above (C) blocks, 7.4.3.1.
+        int32_t* store;
+        int32_t fa, fb, fc;
+        if (!chroma) {
+            int32_t by = 2 * row + (k >> 1), bx = 2 * col + (k & 1);
+            fa = LumaDc(by, bx - 1);
+            fb = LumaDc(by - 1, bx - 1);
+            fc = LumaDc(by - 1, bx);
+            store = &LumaDc(by, bx);
+        } else {
+            int p = k - 4;
+            fa = ChromaDc(p, row, col - 1);
+            fb = ChromaDc(p, row - 1, col - 1);
+            fc = ChromaDc(p, row - 1, col);
+            store = &ChromaDc(p, row, col);
+        }
+        int32_t scaler = chroma ? dequant_.chroma_dc_scaler : dequant_.luma_dc_scaler;
+        int32_t f = std::abs(fa - fb) < std::abs(fb - fc) ? fc : fa;
+        b.coef[0] += (f + scaler / 2) / scaler;
+        *store = b.coef[0] * scaler;
+        DequantiseBlock(b.coef, b.nonzero, b.count, true, chroma, dequant_);
+        int16_t samples[64];
+        InverseDct(b.coef, samples);
+        b.coef[0] = 0;
+        for (int i = 0; i < b.count; ++i)
+            b.coef[b.nonzero[i]] = 0;
+        if (!chroma) {
+            uint8_t* dst = cur.y.data() + static_cast<size_t>(16 * row + 8 * (k >> 1)) * ls +
+                           16 * col + 8 * (k & 1);
+            StoreBlock(dst, ls, samples, nullptr, 0);
+        } else {
+            uint8_t* plane = (k == 4 ? cur.u : cur.v).data();
+            uint8_t* dst = plane + static_cast<size_t>(8 * row) * cs + 8 * col;
+            if (force_grey)
+                FillBlock(dst, cs, 128);
+            else
+                StoreBlock(dst, cs, samples, nullptr, 0);
+        }
+    }
+    return true;
+}
+
+bool MacroblockDecoder::DecodeInterMacroblock(StreamReader& r, const VopParams&, const Header& h,
+                                              int32_t row, int32_t col, MotionVector mv,
+                                              FrameBuffers& frames) {
+    YuvPicture& ref = frames.Reference();
+    YuvPicture& cur = frames.Current();
+    const int32_t ls = frames.LumaStride(), cs = frames.ChromaStride();
+    PlaneView ry{ref.y.data(), ls, frames.LumaRows()};
+    PlaneView ru{ref.u.data(), cs, frames.ChromaRows()};
+    PlaneView rv{ref.v.data(), cs, frames.ChromaRows()};
+    PredictMacroblock(row, col, mb_width_, mb_height_, ry, ru, rv, mv, pred_y_, pred_u_, pred_v_);
+    ++stats.inter;
+    if ((mv.x & 1) || (mv.y & 1)) ++stats.half_sample_vectors;
+    const int32_t hx = mv.x / 2, hy = mv.y / 2;
+    if ((row == 0 && hy < 0) || (row == mb_height_ - 1 && hy > 0) || (col == 0 && hx < 0) ||
+        (col == mb_width_ - 1 && hx > 0))
+        ++stats.edge_cut_vectors;
+    dequant_.BuildIfChanged(quantiser_);
+    for (int k = 0; k < 6; ++k) {
+        const bool chroma = k >= 4;
+        uint8_t* dst;
+        int32_t stride;
+        const uint8_t* pred;
+        int32_t pred_stride;
+        if (!chroma) {
+            dst = cur.y.data() + static_cast<size_t>(16 * row + 8 * (k >> 1)) * ls + 16 * col +
+                  8 * (k & 1);
+            stride = ls;
+            pred = pred_y_ + 16 * 8 * (k >> 1) + 8 * (k & 1);
+            pred_stride = 16;
+        } else {
+            dst = (k == 4 ? cur.u : cur.v).data() + static_cast<size_t>(8 * row) * cs + 8 * col;
+            stride = cs;
+            pred = k == 4 ? pred_u_ : pred_v_;
+            pred_stride = 8;
+        }
+        if (!((h.cbp >> (5 - k)) & 1)) {
+            if (chroma && force_grey)
+                FillBlock(dst, stride, 128);
+            else
+                CopyBlock(dst, stride, pred, pred_stride, 8);
+            continue;
+        }
+        Block& b = blocks_[k];
+        b.count = 0;
+        if (!DecodeTexture(r, false, 0, b.coef, b.nonzero, b.count)) return false;
+        // The texture loop leaves a DC coefficient unlisted; list it for the inter method.
+        if (b.coef[0] != 0) b.nonzero[b.count++] = 0;
+        DequantiseBlock(b.coef, b.nonzero, b.count, false, chroma, dequant_);
+        int16_t samples[64];
+        InverseDct(b.coef, samples);
+        b.coef[0] = 0;
+        for (int i = 0; i < b.count; ++i)
+            b.coef[b.nonzero[i]] = 0;
+        if (chroma && force_grey)
+            FillBlock(dst, stride, 128);
+        else
+            StoreBlock(dst, stride, samples, pred, pred_stride);
+    }
+    ResetDcPredictors(row, col);
+    return true;
+}
+
+void MacroblockDecoder::CopyCoLocated(int32_t row, int32_t col, FrameBuffers& frames) {
+    YuvPicture& ref = frames.Reference();
+    YuvPicture& cur = frames.Current();
+    const int32_t ls = frames.LumaStride(), cs = frames.ChromaStride();
+    size_t y_off = static_cast<size_t>(16 * row) * ls + 16 * col;
+    size_t c_off = static_cast<size_t>(8 * row) * cs + 8 * col;
+    CopyBlock(cur.y.data() + y_off, ls, ref.y.data() + y_off, ls, 16);
+    if (force_grey) {
+        FillBlock(cur.u.data() + c_off, cs, 128);
+        FillBlock(cur.v.data() + c_off, cs, 128);
+    } else {
+        CopyBlock(cur.u.data() + c_off, cs, ref.u.data() + c_off, cs, 8);
+        CopyBlock(cur.v.data() + c_off, cs, ref.v.data() + c_off, cs, 8);
+    }
+    ResetDcPredictors(row, col);
+}
+
+bool MacroblockDecoder::DecodeMacroblocks(StreamReader& r, const LayerParams& layer, VopParams& vop,
+                                          FrameBuffers& frames) {
+    stats = Stats{};
+    if (layer.mb_width > kMaxMbWidth || layer.mb_width != mb_width_ ||
+        layer.mb_height != mb_height_ || !frames.Allocated())
+        return false;
+    // Only I- and P-VOPs are decoded; the cameras write no B-VOPs.
+    if (vop.vop_type != kVopI && vop.vop_type != kVopP) return false;
+    const bool p_vop = vop.vop_type == kVopP;
+    quantiser_ = std::clamp(vop.quantiser, 1, 31);
+    if (p_vop) std::fill(vectors_.begin(), vectors_.end(), kUnavailableVector);
+    bool ok = true;
+    for (int32_t row = 0; row < mb_height_ && ok; ++row) {
+        for (int32_t col = 0; col < mb_width_; ++col) {
+            if (p_vop) {
+                uint32_t not_coded;
+                if (!r.ReadBits(1, not_coded)) {
+                    ok = false;
+                    break;
+                }
+                if (not_coded) {
+                    CopyCoLocated(row, col, frames);
+                    vectors_[col] = MotionVector{};
+                    ++stats.macroblocks;
+                    continue;
+                }
+            }
+            Header h;
+            if (!DecodeHeader(r, vop, h)) {
+                ok = false;
+                break;
+            }
+            if (h.intra) {
+                if (p_vop) vectors_[col] = MotionVector{};
+                ok = DecodeIntraMacroblock(r, vop, h, row, col, frames);
+            } else {
+                // Four vectors per macroblock are outside what the cameras write.
+                MotionVector mv;
+                ok = h.mb_type != 2 &&
+                     DecodeMotionVector(r, vop.r_size, vectors_.data(), col, mv) &&
+                     DecodeInterMacroblock(r, vop, h, row, col, mv, frames);
+            }
+            if (!ok) break;
+            ++stats.macroblocks;
+        }
+    }
+    if (!ok) std::memset(blocks_, 0, sizeof blocks_);  // no coefficients left over
+    vop.quantiser = quantiser_;
+    return ok;
+}
+
+}  // namespace qv::mpeg4

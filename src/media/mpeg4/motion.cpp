@@ -1,0 +1,140 @@
+#include "media/mpeg4/motion.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "media/mpeg4/vlc_reader.h"
+
+namespace qv::mpeg4 {
+
+namespace {
+
+int32_t Median(int32_t a, int32_t b, int32_t c) {
+    return std::max(std::min(a, b), std::min(std::max(a, b), c));
+}
+
+// Vectors far outside any picture are held at this size so sums cannot overflow.
+constexpr int32_t kVectorLimit = 1 << 20;
+
+void CopyBlockClamped(const PlaneView& p, int32_t x0, int32_t y0, int32_t size, uint8_t* out) {
+    if (x0 >= 0 && y0 >= 0 && x0 + size <= p.stride && y0 + size <= p.rows) {
+        for (int32_t j = 0; j < size; ++j)
+            std::memcpy(out + j * size, p.data + static_cast<size_t>(y0 + j) * p.stride + x0,
+                        static_cast<size_t>(size));
+        return;
+    }
+    for (int32_t j = 0; j < size; ++j) {
+        int32_t y = std::clamp(y0 + j, 0, p.rows - 1);
+        for (int32_t i = 0; i < size; ++i) {
+            int32_t x = std::clamp(x0 + i, 0, p.stride - 1);
+            out[j * size + i] = p.data[static_cast<size_t>(y) * p.stride + x];
+        }
+    }
+}
+
+inline uint8_t SampleClamped(const PlaneView& p, int32_t x, int32_t y) {
+    x = std::clamp(x, 0, p.stride - 1);
+    y = std::clamp(y, 0, p.rows - 1);
+    return p.data[static_cast<size_t>(y) * p.stride + x];
+}
+
+// 8x8 chroma prediction at whole position (x0, y0) with half-sample flags; averages truncate.
+void PredictChroma(const PlaneView& p, int32_t x0, int32_t y0, int fx, int fy, uint8_t* out) {
+    bool inside = x0 >= 0 && y0 >= 0 && x0 + 9 <= p.stride && y0 + 9 <= p.rows;
+    for (int32_t j = 0; j < 8; ++j) {
+        for (int32_t i = 0; i < 8; ++i) {
+            int32_t x = x0 + i, y = y0 + j;
+            int s0, s1, s2, s3;
+            if (inside) {
+                const uint8_t* s = p.data + static_cast<size_t>(y) * p.stride + x;
+                s0 = s[0];
+                s1 = s[1];
+                s2 = s[p.stride];
+                s3 = s[p.stride + 1];
+            } else {
+                s0 = SampleClamped(p, x, y);
+                s1 = SampleClamped(p, x + 1, y);
+                s2 = SampleClamped(p, x, y + 1);
+                s3 = SampleClamped(p, x + 1, y + 1);
+            }
+            int v;
+            if (fx && fy)
+                v = (s0 + s1 + s2 + s3) / 4;
+            else if (fx)
+                v = (s0 + s1) / 2;
+            else if (fy)
+                v = (s0 + s2) / 2;
+            else
+                v = s0;
+            out[j * 8 + i] = static_cast<uint8_t>(v);
+        }
+    }
+}
+
+}  // namespace
+
+bool DecodeVectorDifference(StreamReader& r, int32_t r_size, int32_t& difference) {
+    const VlcTables& t = Tables();
+    int32_t code = DecodeVlc(r, t.mvd, MvdRows());
+    if (code < 0) return false;
+    difference = 0;
+    if (code == 0) return true;
+    uint32_t sign;
+    if (!r.ReadBits(1, sign)) return false;
+    if (r_size <= 0) {
+        difference = sign ? -code : code;
+        return true;
+    }
+    uint32_t residual;
+    if (!r.ReadBits(r_size, residual)) return false;
+    int32_t magnitude = ((code - 1) << r_size) + static_cast<int32_t>(residual) + 1;
+    difference = sign ? -magnitude : magnitude;
+    return true;
+}
+
+MotionVector PredictVector(const MotionVector* row, int32_t col) {
+    const MotionVector unavailable = kUnavailableVector;
+    MotionVector cand[3] = {col > 0 ? row[col - 1] : unavailable, row[col], row[col + 1]};
+    int available = 0;
+    for (const MotionVector& c : cand)
+        if (c.x != kVectorUnavailable) ++available;
+    if (available == 0) return {};
+    if (available == 1) {
+        for (const MotionVector& c : cand)
+            if (c.x != kVectorUnavailable) return c;
+    }
+    for (MotionVector& c : cand)
+        if (c.x == kVectorUnavailable) c = {};
+    return {Median(cand[0].x, cand[1].x, cand[2].x), Median(cand[0].y, cand[1].y, cand[2].y)};
+}
+
+bool DecodeMotionVector(StreamReader& r, int32_t r_size, MotionVector* row, int32_t col,
+                        MotionVector& out) {
+    int32_t dx, dy;
+    if (!DecodeVectorDifference(r, r_size, dx) || !DecodeVectorDifference(r, r_size, dy))
+        return false;
+    MotionVector pred = PredictVector(row, col);
+    out.x = std::clamp(pred.x + dx, -kVectorLimit, kVectorLimit);
+    out.y = std::clamp(pred.y + dy, -kVectorLimit, kVectorLimit);
+    row[col] = out;
+    return true;
+}
+
+void PredictMacroblock(int32_t row, int32_t col, int32_t mb_width, int32_t mb_height,
+                       const PlaneView& ref_y, const PlaneView& ref_u, const PlaneView& ref_v,
+                       MotionVector mv, uint8_t* pred_y, uint8_t* pred_u, uint8_t* pred_v) {
+    int32_t hx = mv.x / 2;
+    int32_t hy = mv.y / 2;
+    // Edge macroblocks never point out of the picture on their outer side.
+    if (row == 0 && hy < 0) hy = 0;
+    if (row == mb_height - 1 && hy > 0) hy = 0;
+    if (col == 0 && hx < 0) hx = 0;
+    if (col == mb_width - 1 && hx > 0) hx = 0;
+    CopyBlockClamped(ref_y, 16 * col + hx, 16 * row + hy, 16, pred_y);
+    int32_t cx = 8 * col + (hx >> 1);
+    int32_t cy = 8 * row + (hy >> 1);
+    PredictChroma(ref_u, cx, cy, hx & 1, hy & 1, pred_u);
+    PredictChroma(ref_v, cx, cy, hx & 1, hy & 1, pred_v);
+}
+
+}  // namespace qv::mpeg4

@@ -1,0 +1,49 @@
+#include "media/mpeg4/yuv_rgb.h"
+
+#include <algorithm>
+
+namespace qv::mpeg4 {
+
+YuvTables::YuvTables() {
+    for (int i = 0; i < 256; ++i) {
+        luma[i] = 1192 * (i - 16);
+        red_v[i] = 1634 * (i - 128);
+        green_v[i] = 833 * (i - 128);
+        green_u[i] = 401 * (i - 128);
+        blue_u[i] = 2065 * (i - 128);
+    }
+}
+
+const YuvTables& ColourTables() {
+    static const YuvTables tables;
+    return tables;
+}
+
+namespace {
+
+inline uint8_t Saturate(int32_t v) {
+    return static_cast<uint8_t>(std::clamp(v, 0, 255));
+}
+
+}  // namespace
+
+void ConvertToRgb(const uint8_t* y, int32_t y_stride, const uint8_t* u, const uint8_t* v,
+                  int32_t c_stride, int32_t width, int32_t height, Picture& picture) {
+    const YuvTables& t = ColourTables();
+    for (int32_t row = 0; row < height; ++row) {
+        const uint8_t* ys = y + static_cast<size_t>(row) * y_stride;
+        const uint8_t* us = u + static_cast<size_t>(row / 2) * c_stride;
+        const uint8_t* vs = v + static_cast<size_t>(row / 2) * c_stride;
+        uint8_t* out = picture.Row(row);
+        for (int32_t x = 0; x < width; ++x) {
+            const int32_t cu = us[x / 2], cv = vs[x / 2];
+            const int32_t yt = t.luma[ys[x]];
+            out[0] = Saturate((yt + t.blue_u[cu]) / 1024);
+            out[1] = Saturate((yt - t.green_v[cv] - t.green_u[cu]) / 1024);
+            out[2] = Saturate((yt + t.red_v[cv]) / 1024);
+            out += 3;
+        }
+    }
+}
+
+}  // namespace qv::mpeg4
