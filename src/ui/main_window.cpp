@@ -1,0 +1,579 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSlider>
+#include <QStatusBar>
+#include <QThread>
+#include <QToolButton>
+#include <QUrl>
+
+#include "platform/clock.h"
+#include "ui/about_box.h"
+#include "ui/message_window.h"
+#include "ui/picture_view.h"
+
+namespace qv::ui {
+namespace {
+
+using app::ControlKind;
+using app::ControlState;
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Glyphs of the transport buttons.
+QIcon TransportIcon(const std::string& name, QStyle* style) {
+    if (name == "sbStop" || name == "sbStopSearch" || name == "sbStopPIRSearch")
+        return style->standardIcon(QStyle::SP_MediaStop);
+    if (name == "sbPause") return style->standardIcon(QStyle::SP_MediaPause);
+    if (name == "sbForward" || name == "sbSearchForward")
+        return style->standardIcon(QStyle::SP_MediaPlay);
+    if (name == "sbNext") return style->standardIcon(QStyle::SP_MediaSkipForward);
+    if (name == "sbPrevious") return style->standardIcon(QStyle::SP_MediaSkipBackward);
+    if (name == "sbNextEvent" || name == "sbPIRSeekFwd")
+        return style->standardIcon(QStyle::SP_MediaSeekForward);
+    if (name == "sbPrevEvent" || name == "sbPIRSeekRev")
+        return style->standardIcon(QStyle::SP_MediaSeekBackward);
+    return {};
+}
+
+// The client area of a group box lies below its caption.
+QRect FillRect(QWidget* parent) {
+    if (qobject_cast<QGroupBox*>(parent))
+        return QRect(2, 15, parent->width() - 4, parent->height() - 17);
+    return QRect(0, 0, parent->width(), parent->height());
+}
+
+}  // namespace
+
+TfrmQVMain::TfrmQVMain(const std::vector<std::string>& arguments, const std::string& settings_path)
+    : reader_(app::MakeCameraAviReader()), arguments_(arguments) {
+    setObjectName("frmQVMain");
+    logic_ = std::make_unique<app::MainWindowLogic>(*this, *reader_, settings_path);
+    setAcceptDrops(true);
+    setMinimumSize(logic_->ui().min_width, logic_->ui().min_height);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    timer_.setObjectName("Timer1");
+    connect(&timer_, &QTimer::timeout, this, [this] { Handle([&] { logic_->Timer1Timer(); }); });
+    BuildControls();
+    BuildMenus();
+    Connect();
+    msg_ = new TfrmMyMsg(this);
+    about_ = new TAboutBox(this);
+    qApp->installEventFilter(this);
+    resize(logic_->ui().window.width, logic_->ui().window.height);
+    logic_->FormCreate(arguments_);
+    ApplyWindowGeometry();
+    Sync();
+}
+
+TfrmQVMain::~TfrmQVMain() {
+    qApp->removeEventFilter(this);
+}
+
+QWidget* TfrmQVMain::MakeWidget(const std::string& name, const ControlState& c, QWidget* parent) {
+    switch (c.kind) {
+        case ControlKind::GroupBox:
+            return new QGroupBox(Q(c.text), parent);
+        case ControlKind::Panel: {
+            auto* f = new QFrame(parent);
+            f->setFrameShape(name == "pnlSearch" ? QFrame::Panel : QFrame::NoFrame);
+            f->setFrameShadow(QFrame::Sunken);
+            return f;
+        }
+        case ControlKind::Label: {
+            auto* l = new QLabel(parent);
+            l->setTextFormat(Qt::PlainText);
+            l->setWordWrap(c.word_wrap);
+            if (c.bold) {
+                QFont f = l->font();
+                f.setBold(true);
+                l->setFont(f);
+            }
+            return l;
+        }
+        case ControlKind::SpeedButton: {
+            auto* b = new QToolButton(parent);
+            b->setAutoRaise(false);
+            b->setIcon(TransportIcon(name, style()));
+            if (name == "sbBackward") b->setText(QString::fromUtf8("\u25C0"));
+            b->setToolButtonStyle(b->icon().isNull() ? Qt::ToolButtonTextOnly
+                                                     : Qt::ToolButtonIconOnly);
+            b->setFocusPolicy(Qt::NoFocus);
+            return b;
+        }
+        case ControlKind::Button:
+            return new QPushButton(Q(c.text), parent);
+        case ControlKind::TrackBar: {
+            auto* s = new QSlider(c.vertical ? Qt::Vertical : Qt::Horizontal, parent);
+            // The top of the speed bar is its first position, as on the camera software's bar.
+            s->setInvertedAppearance(c.vertical);
+            s->setInvertedControls(c.vertical);
+            s->setTickPosition(c.vertical ? QSlider::TicksBothSides : QSlider::TicksBelow);
+            return s;
+        }
+        case ControlKind::ProgressBar: {
+            auto* p = new QProgressBar(parent);
+            p->setTextVisible(false);
+            return p;
+        }
+        case ControlKind::ListBox: {
+            list_ = new QListWidget(parent);
+            list_->setMouseTracking(true);
+            list_->installEventFilter(this);
+            list_->viewport()->installEventFilter(this);
+            return list_;
+        }
+        case ControlKind::Edit:
+            return new QLineEdit(Q(c.text), parent);
+        case ControlKind::ScrollBox: {
+            scroll_ = new QScrollArea(parent);
+            scroll_->setFrameShape(QFrame::StyledPanel);
+            scroll_->setFrameShadow(QFrame::Sunken);
+            scroll_->setWidgetResizable(false);
+            canvas_ = new QWidget;
+            canvas_->setObjectName("ScrollBox1Canvas");
+            scroll_->setWidget(canvas_);
+            return scroll_;
+        }
+        case ControlKind::Image: {
+            image_ = new PictureView(canvas_);
+            image_->on_press = [this](Qt::MouseButton button) {
+                const app::MouseButton b = button == Qt::LeftButton    ? app::MouseButton::Left
+                                           : button == Qt::RightButton ? app::MouseButton::Right
+                                                                       : app::MouseButton::Middle;
+                Handle([&] { logic_->Image1MouseDown(b); });
+            };
+            return image_;
+        }
+        case ControlKind::StatusBar: {
+            auto* bar = new QStatusBar(parent);
+            bar->setSizeGripEnabled(false);
+            const auto& widths = logic_->ui().status_widths;
+            for (size_t i = 0; i < widths.size(); ++i) {
+                auto* panel = new QLabel(bar);
+                panel->setObjectName(QString("StatusPanel%1").arg(i));
+                panel->setTextFormat(Qt::PlainText);
+                panel->setFrameShape(QFrame::Panel);
+                panel->setFrameShadow(QFrame::Sunken);
+                if (i + 1 < widths.size())
+                    panel->setFixedWidth(widths[i]);
+                else
+                    panel->setMinimumWidth(widths[i]);
+                bar->addWidget(panel, i + 1 < widths.size() ? 0 : 1);
+                status_.push_back(panel);
+            }
+            return bar;
+        }
+        default:
+            return nullptr;
+    }
+}
+
+void TfrmQVMain::BuildControls() {
+    client_ = new QWidget(this);
+    client_->setObjectName("ClientArea");
+    setCentralWidget(client_);
+    const app::UiState& ui = logic_->ui();
+    for (const std::string& name : ui.Order()) {
+        const ControlState& c = ui[name];
+        Bound b;
+        b.name = &name;
+        if (c.kind != ControlKind::Menu && c.kind != ControlKind::MenuItem &&
+            c.kind != ControlKind::Separator) {
+            QWidget* parent = client_;
+            if (!c.parent.empty()) {
+                if (c.parent == "ScrollBox1") {
+                    parent = canvas_;
+                } else {
+                    for (const Bound& other : bound_)
+                        if (*other.name == c.parent) parent = other.widget;
+                }
+            }
+            b.widget = MakeWidget(name, c, parent);
+            if (b.widget) {
+                b.widget->setObjectName(Q(name));
+                if (!c.hint.empty()) b.widget->setToolTip(Q(c.hint));
+            }
+        }
+        bound_.push_back(std::move(b));
+    }
+}
+
+void TfrmQVMain::BuildMenus() {
+    const app::UiState& ui = logic_->ui();
+    std::vector<std::pair<std::string, QMenu*>> menus;
+    for (Bound& b : bound_) {
+        const ControlState& c = ui[*b.name];
+        if (c.kind == ControlKind::Menu) {
+            QMenu* menu = c.parent == "MainMenu1" ? menuBar()->addMenu(Q(c.text)) : new QMenu(this);
+            menu->setObjectName(Q(*b.name));
+            menus.emplace_back(*b.name, menu);
+            b.action = menu->menuAction();
+        } else if (c.kind == ControlKind::MenuItem || c.kind == ControlKind::Separator) {
+            for (auto& [menu_name, menu] : menus) {
+                if (menu_name != c.parent) continue;
+                b.action = c.kind == ControlKind::Separator ? menu->addSeparator()
+                                                            : menu->addAction(Q(c.text));
+                b.action->setObjectName(Q(*b.name));
+                if (*b.name == "EmbedTimestamp1" || *b.name == "Deblock1")
+                    b.action->setCheckable(true);
+            }
+        }
+    }
+    menuBar()->setObjectName("MainMenu1");
+}
+
+QWidget* TfrmQVMain::Widget(const char* name) const {
+    for (const Bound& b : bound_)
+        if (*b.name == name) return b.widget;
+    return nullptr;
+}
+
+QAction* TfrmQVMain::Action(const char* name) const {
+    for (const Bound& b : bound_)
+        if (*b.name == name) return b.action;
+    return nullptr;
+}
+
+void TfrmQVMain::Connect() {
+    auto click = [this](const char* name, void (app::MainWindowLogic::*handler)()) {
+        if (auto* b = qobject_cast<QAbstractButton*>(Widget(name)))
+            connect(b, &QAbstractButton::clicked, this,
+                    [this, handler] { Handle([&] { (logic_.get()->*handler)(); }); });
+    };
+    click("sbForward", &app::MainWindowLogic::sbForwardClick);
+    click("sbBackward", &app::MainWindowLogic::sbBackwardClick);
+    click("sbPause", &app::MainWindowLogic::sbPauseClick);
+    click("sbStop", &app::MainWindowLogic::sbStopClick);
+    click("sbNext", &app::MainWindowLogic::sbNextClick);
+    click("sbPrevious", &app::MainWindowLogic::sbPreviousClick);
+    click("bPrevious", &app::MainWindowLogic::bPreviousClick);
+    click("bSkip", &app::MainWindowLogic::bSkipClick);
+    click("bClearPlayList", &app::MainWindowLogic::bClearPlayListClick);
+
+    auto menu = [this](const char* name, void (app::MainWindowLogic::*handler)()) {
+        if (QAction* a = Action(name))
+            connect(a, &QAction::triggered, this,
+                    [this, handler] { Handle([&] { (logic_.get()->*handler)(); }); });
+    };
+    menu("Open1", &app::MainWindowLogic::Open1Click);
+    menu("About1", &app::MainWindowLogic::About1Click);
+    menu("CameraSettings1", &app::MainWindowLogic::CameraSettings1Click);
+    menu("EmbedTimestamp1", &app::MainWindowLogic::EmbedTimestamp1Click);
+    menu("Deblock1", &app::MainWindowLogic::Deblock1Click);
+    menu("Zoom1X1", &app::MainWindowLogic::Zoom1X1Click);
+    menu("N2xzoom1", &app::MainWindowLogic::N2xzoom1Click);
+    menu("Varzoom1", &app::MainWindowLogic::Varzoom1Click);
+    if (QAction* exit = Action("Exit1"))
+        connect(exit, &QAction::triggered, this, [this] { close(); });
+
+    auto* rate = qobject_cast<QSlider*>(Widget("tbRate"));
+    connect(rate, &QSlider::valueChanged, this, [this](int v) {
+        if (!syncing_) Handle([&] { logic_->tbRateChange(v); });
+    });
+    rate->installEventFilter(this);
+    auto* where = qobject_cast<QSlider*>(Widget("tbWhere"));
+    connect(where, &QSlider::valueChanged, this, [this](int v) {
+        if (!syncing_) Handle([&] { logic_->tbWhereChange(v); });
+    });
+    where->installEventFilter(this);
+    Widget("gbSeek")->installEventFilter(this);
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        Handle([&] { logic_->lbPlayListDblClick(list_->row(item)); });
+    });
+    // Escape is the window's cancel key: it clears the playlist.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this,
+            [this] { Handle([&] { logic_->bClearPlayListClick(); }); });
+}
+
+bool TfrmQVMain::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    QWidget* target = qobject_cast<QWidget*>(watched);
+    const bool ours = target && target->window() == this;
+    if (ours && (type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // The window sees keys before its controls, once per key (not per receiving widget).
+        if (watched != QApplication::focusWidget() && watched != this) return false;
+        if (type == QEvent::KeyPress && (key->text() == "+" || key->text() == "-")) {
+            Handle([&] { logic_->FormKeyPress(key->text().toLatin1().at(0)); });
+        } else if (type == QEvent::KeyRelease && !key->isAutoRepeat()) {
+            const int vk = key->key() == Qt::Key_Left ? 37 : key->key() == Qt::Key_Right ? 39 : 0;
+            bool handled = false;
+            if (vk) Handle([&] { handled = logic_->FormKeyUp(vk); });
+            if (handled) return true;
+        }
+        return false;
+    }
+    if (watched == Widget("tbWhere")) {
+        if (type == QEvent::FocusIn) logic_->tbWhereEnter();
+        if (type == QEvent::FocusOut) logic_->tbWhereExit();
+    } else if (watched == Widget("tbRate")) {
+        if (type == QEvent::FocusIn) logic_->tbRateEnter();
+        if (type == QEvent::FocusOut) logic_->tbRateExit();
+    } else if (watched == Widget("gbSeek") && type == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton)
+            if (auto* popup = findChild<QMenu*>("PopupMenu2"))
+                popup->popup(mouse->globalPosition().toPoint());
+    } else if (list_ && watched == list_->viewport() && type == QEvent::MouseMove) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const int item_h = list_->sizeHintForRow(0) > 0 ? list_->sizeHintForRow(0) : 13;
+        const int top = list_->count() ? list_->row(list_->itemAt(0, 1)) : 0;
+        const QPoint p = mouse->position().toPoint();
+        Handle([&] {
+            logic_->lbPlayListMouseMove(p.x(), p.y(), list_->viewport()->width(),
+                                        list_->viewport()->height(), item_h, top < 0 ? 0 : top);
+        });
+    } else if (list_ && watched == list_ && type == QEvent::Leave) {
+        Handle([&] { logic_->lbPlayListExit(); });
+    }
+    return false;
+}
+
+void TfrmQVMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    logic_->FormResize(client_->width(), client_->height());
+    const QRect screen_rect = screen() ? screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
+    logic_->FormShow(screen_rect.width(), screen_rect.height());
+    ApplyWindowGeometry();
+    Sync();
+}
+
+void TfrmQVMain::closeEvent(QCloseEvent* event) {
+    timer_.stop();
+    logic_->FormClose();
+    event->accept();
+}
+
+void TfrmQVMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    app::Rect& w = logic_->ui().window;
+    w.width = width();
+    w.height = height();
+    if (!client_) return;
+    logic_->FormResize(client_->width(), client_->height());
+    Sync();
+}
+
+void TfrmQVMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    app::Rect& w = logic_->ui().window;
+    w.left = x();
+    w.top = y();
+}
+
+void TfrmQVMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TfrmQVMain::dropEvent(QDropEvent* event) {
+    std::vector<std::string> paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+    event->acceptProposedAction();
+    Handle([&] { logic_->FilesDropped(paths); });
+}
+
+void TfrmQVMain::ApplyWindowGeometry() {
+    const app::Rect& w = logic_->ui().window;
+    if (w.width != width() || w.height != height()) resize(w.width, w.height);
+    if (w.left != x() || w.top != y()) move(w.left, w.top);
+}
+
+// ---- repainting from the window state ----
+
+void TfrmQVMain::ApplyGeometry(QWidget* w, const ControlState& c) {
+    QRect r(c.rect.left, c.rect.top, c.rect.width, c.rect.height);
+    if (c.fill_parent && w->parentWidget()) {
+        r = w == image_ ? QRect(0, 0, scroll_->viewport()->width(), scroll_->viewport()->height())
+                        : FillRect(w->parentWidget());
+    }
+    if (w->geometry() != r) w->setGeometry(r);
+}
+
+void TfrmQVMain::ApplyControl(Bound& b, const ControlState& c) {
+    if (b.action) {
+        if (b.action->text() != Q(c.text) && c.kind == ControlKind::MenuItem)
+            b.action->setText(Q(c.text));
+        b.action->setVisible(c.visible);
+        b.action->setEnabled(c.enabled);
+        if (b.action->isCheckable()) b.action->setChecked(c.checked);
+        return;
+    }
+    QWidget* w = b.widget;
+    if (!w) return;
+    if (c.kind != ControlKind::StatusBar && c.kind != ControlKind::Image) ApplyGeometry(w, c);
+    if (b.text != c.text || b.rgb != c.text_rgb) {
+        b.text = c.text;
+        b.rgb = c.text_rgb;
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            l->setText(Q(c.text));
+            QPalette pal = l->palette();
+            pal.setColor(QPalette::WindowText, QColor::fromRgb(c.text_rgb));
+            l->setPalette(pal);
+        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            g->setTitle(Q(c.text));
+        } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            e->setText(Q(c.text));
+        } else if (auto* p = qobject_cast<QPushButton*>(w)) {
+            p->setText(Q(c.text));
+        }
+    }
+    if (auto* s = qobject_cast<QSlider*>(w)) {
+        if (s->minimum() != c.minimum || s->maximum() != c.maximum)
+            s->setRange(c.minimum, c.maximum);
+        if (s->value() != c.position) s->setValue(c.position);
+        s->setTickInterval(c.tick_frequency);
+        s->setPageStep(c.vertical ? 1 : std::max(c.tick_frequency, 1));
+    } else if (auto* p = qobject_cast<QProgressBar*>(w)) {
+        if (p->maximum() != c.maximum) p->setRange(c.minimum, std::max(c.maximum, c.minimum));
+        if (p->value() != c.position) p->setValue(c.position);
+    }
+    if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
+    if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
+}
+
+void TfrmQVMain::ApplyStatus() {
+    const auto& status = logic_->ui().status;
+    for (size_t i = 0; i < status_.size(); ++i)
+        if (status_[i]->text() != Q(status[i])) status_[i]->setText(Q(status[i]));
+}
+
+void TfrmQVMain::ApplyPlaylist() {
+    const app::UiState& ui = logic_->ui();
+    if (shown_rows_ != ui.playlist_rows) {
+        shown_rows_ = ui.playlist_rows;
+        list_->clear();
+        for (const std::string& row : shown_rows_)
+            list_->addItem(Q(row));
+    }
+    const int selected = ui.playlist_selected < list_->count() ? ui.playlist_selected : -1;
+    if (list_->currentRow() != selected) list_->setCurrentRow(selected);
+}
+
+void TfrmQVMain::ApplyPicture() {
+    const app::UiState& ui = logic_->ui();
+    const ControlState& c = ui["Image1"];
+    ApplyGeometry(image_, c);
+    // The scroll box scrolls when the image is larger than it.
+    const QSize view = scroll_->viewport()->size();
+    const QSize canvas(std::max(view.width(), image_->geometry().right() + 1),
+                       std::max(view.height(), image_->geometry().bottom() + 1));
+    if (canvas_->size() != canvas) canvas_->resize(canvas);
+    if (ui.picture_serial != shown_serial_) {
+        shown_serial_ = ui.picture_serial;
+        image_->SetPicture(ui.picture);
+    }
+}
+
+void TfrmQVMain::Sync() {
+    syncing_ = true;
+    const app::UiState& ui = logic_->ui();
+    if (windowTitle() != Q(ui.caption)) setWindowTitle(Q(ui.caption));
+    for (Bound& b : bound_)
+        if (b.widget != image_) ApplyControl(b, ui[*b.name]);
+    if (auto* bar = Widget("StatusBar1")) {
+        QRect r(0, client_->height() - 19, client_->width(), 19);
+        if (bar->geometry() != r) bar->setGeometry(r);
+    }
+    ApplyStatus();
+    ApplyPlaylist();
+    ApplyPicture();
+    image_->setVisible(ui["Image1"].visible);
+    syncing_ = false;
+}
+
+// ---- what the logic asks of the toolkit ----
+
+void TfrmQVMain::SetTimer(bool enabled, int interval_ms) {
+    timer_.setInterval(std::max(interval_ms, 1));
+    if (enabled && !timer_.isActive()) timer_.start();
+    if (!enabled) timer_.stop();
+}
+
+void TfrmQVMain::Beep() {
+    QApplication::beep();
+}
+
+void TfrmQVMain::ShowMessageWindow(int selector) {
+    Sync();
+    msg_->ShowModal(selector);
+}
+
+void TfrmQVMain::ShowErrorBox(const std::string& text, const std::string& caption) {
+    Sync();
+    QMessageBox::critical(this, Q(caption), Q(text));
+}
+
+std::vector<std::string> TfrmQVMain::RunOpenDialog(const app::OpenDialogRequest& request) {
+    QFileDialog dialog(this);
+    dialog.setObjectName("OpenDialog1");
+    dialog.setFileMode(request.multi_select ? QFileDialog::ExistingFiles
+                                            : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setDefaultSuffix(Q(request.default_extension));
+    dialog.setNameFilter(Q(request.filter_label) + " (*.avi *.AVI)");
+    dialog.selectFile(Q(request.file_name));
+    std::vector<std::string> chosen;
+    if (dialog.exec() == QDialog::Accepted)
+        for (const QString& f : dialog.selectedFiles())
+            chosen.push_back(f.toStdString());
+    return chosen;
+}
+
+void TfrmQVMain::ProcessPendingEvents() {
+    Sync();
+    QCoreApplication::processEvents();
+}
+
+void TfrmQVMain::Wait(int ms) {
+    QThread::msleep(static_cast<unsigned long>(std::max(ms, 0)));
+}
+
+void TfrmQVMain::BringToFront() {
+    raise();
+    activateWindow();
+}
+
+void TfrmQVMain::ShowAbout() {
+    about_->show();
+}
+
+void TfrmQVMain::Quit() {
+    QCoreApplication::quit();
+}
+
+uint32_t TfrmQVMain::TickMs() {
+    return platform::TickCountMs();
+}
+
+int64_t TfrmQVMain::FileCreationTime(const std::string& path) {
+    int64_t t = 0;
+    return platform::CreationTimeNs(path, t) ? t : app::kUnknownCreationTime;
+}
+
+}  // namespace qv::ui

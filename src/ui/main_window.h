@@ -1,0 +1,108 @@
+// The main window: builds the controls of the window design as Qt widgets named as designed,
+// forwards their signals to the player logic's handlers of the same names, repaints from the
+// logic's window state, and gives the logic the toolkit's timer, dialogs, beep and event loop.
+#pragma once
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QTimer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/avi_reader.h"
+#include "app/main_window.h"
+#include "app/platform_seam.h"
+
+class QLabel;
+class QListWidget;
+class QScrollArea;
+
+namespace qv::ui {
+
+class PictureView;
+class TfrmMyMsg;
+class TAboutBox;
+
+class TfrmQVMain : public QMainWindow, public app::Platform {
+  public:
+    TfrmQVMain(const std::vector<std::string>& arguments, const std::string& settings_path);
+    ~TfrmQVMain() override;
+
+    app::MainWindowLogic& logic() { return *logic_; }
+    // Repaints every control from the logic's window state.
+    void Sync();
+    TfrmMyMsg* message_window() { return msg_; }
+    PictureView* picture_view() { return image_; }
+
+    // Platform.
+    void SetTimer(bool enabled, int interval_ms) override;
+    void Beep() override;
+    void ShowMessageWindow(int selector) override;
+    void ShowErrorBox(const std::string& text, const std::string& caption) override;
+    std::vector<std::string> RunOpenDialog(const app::OpenDialogRequest& request) override;
+    void ProcessPendingEvents() override;
+    void Wait(int ms) override;
+    void BringToFront() override;
+    void ShowAbout() override;
+    void Quit() override;
+    uint32_t TickMs() override;
+    int64_t FileCreationTime(const std::string& path) override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    struct Bound {
+        const std::string* name = nullptr;
+        QWidget* widget = nullptr;
+        QAction* action = nullptr;
+        std::string text;  // text last applied
+        uint32_t rgb = 0;
+    };
+    void BuildControls();
+    QWidget* MakeWidget(const std::string& name, const app::ControlState& c, QWidget* parent);
+    void BuildMenus();
+    void Connect();
+    void ApplyControl(Bound& b, const app::ControlState& c);
+    void ApplyGeometry(QWidget* w, const app::ControlState& c);
+    void ApplyStatus();
+    void ApplyPlaylist();
+    void ApplyPicture();
+    void ApplyWindowGeometry();
+    QWidget* Widget(const char* name) const;
+    QAction* Action(const char* name) const;
+    // Runs a handler, then repaints.
+    template <typename F>
+    void Handle(F&& f) {
+        f();
+        Sync();
+    }
+
+    std::unique_ptr<app::AviReader> reader_;
+    std::unique_ptr<app::MainWindowLogic> logic_;
+    std::vector<std::string> arguments_;
+    std::vector<Bound> bound_;
+    QWidget* client_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* canvas_ = nullptr;
+    PictureView* image_ = nullptr;
+    QListWidget* list_ = nullptr;
+    std::vector<QLabel*> status_;
+    std::vector<std::string> shown_rows_;
+    uint64_t shown_serial_ = ~0ull;
+    QTimer timer_;
+    TfrmMyMsg* msg_ = nullptr;
+    TAboutBox* about_ = nullptr;
+    bool shown_ = false;
+    bool syncing_ = false;
+};
+
+}  // namespace qv::ui

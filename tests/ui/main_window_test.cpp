@@ -1,0 +1,160 @@
+// The real main window on two camera recordings, offscreen: the older recording plays first, the
+// timer advances the frame number, keys step, the seek bar seeks, the picture on screen is the
+// decoder's picture at 100 % zoom, and closing writes the speed into the settings file.
+#include <QAction>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+#include <thread>
+
+#include "app/ini_file.h"
+#include "fixtures/camera_recording.h"
+#include "media/avi/avi_movie.h"
+#include "ui/main_window.h"
+#include "ui/picture_view.h"
+
+namespace fs = std::filesystem;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void playsStepsSeeksAndSavesTheSpeed();
+
+  private:
+    int PanelFrame(qv::ui::TfrmQVMain& w);
+    fs::path dir_;
+    std::string older_, newer_;
+};
+
+namespace {
+
+qv::fixtures::RecordingOptions Recording(int frames, uint8_t shade) {
+    qv::fixtures::RecordingOptions o;
+    o.avi.width = 320;
+    o.avi.height = 240;
+    o.avi.scale = 1;
+    o.avi.rate = 30;
+    o.frame_count = frames;
+    o.picture = [shade](int frame, int w, int h) {
+        qv::fixtures::RgbImage img(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                img.Set(x, y, shade, static_cast<uint8_t>(y * 2),
+                        static_cast<uint8_t>(x + frame * 7));
+        return img;
+    };
+    return o;
+}
+
+}  // namespace
+
+void MainWindowTest::initTestCase() {
+    char tmpl[] = "/tmp/qv_window_XXXXXX";
+    dir_ = mkdtemp(tmpl);
+    // Written one after the other, so the first one is the older recording.
+    older_ = (dir_ / "zz_made_first.avi").string();
+    newer_ = (dir_ / "aa_made_second.avi").string();
+    QVERIFY(
+        qv::fixtures::WriteBytes(older_, qv::fixtures::MakeRecording(Recording(40, 30)).avi.bytes));
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    QVERIFY(qv::fixtures::WriteBytes(newer_,
+                                     qv::fixtures::MakeRecording(Recording(40, 220)).avi.bytes));
+}
+
+void MainWindowTest::cleanupTestCase() {
+    fs::remove_all(dir_);
+}
+
+int MainWindowTest::PanelFrame(qv::ui::TfrmQVMain& w) {
+    auto* panel = w.findChild<QLabel*>("StatusPanel3");
+    if (!panel || !panel->text().startsWith("Frame ")) return -1;
+    return panel->text().mid(6).toInt();
+}
+
+void MainWindowTest::playsStepsSeeksAndSavesTheSpeed() {
+    const std::string ini = (dir_ / "qvplay.ini").string();
+    // Listed oldest first: with equal times the later argument would go in front.
+    qv::ui::TfrmQVMain window({older_, newer_}, ini);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // The older recording plays first, and the timer moves the frame on.
+    QCOMPARE(window.windowTitle(), QString("zz_made_first.avi"));
+    auto* list = window.findChild<QWidget*>("lbPlayList");
+    QVERIFY(list);
+    QTRY_VERIFY_WITH_TIMEOUT(PanelFrame(window) >= 3, 5000);
+    const int before = PanelFrame(window);
+    QTRY_VERIFY_WITH_TIMEOUT(PanelFrame(window) > before, 5000);
+
+    // Pause, then step with the keys.
+    auto* pause = window.findChild<QToolButton*>("sbPause");
+    QVERIFY(pause && pause->isEnabled());
+    QTest::mouseClick(pause, Qt::LeftButton);
+    QVERIFY(!pause->isEnabled());
+    const int paused = PanelFrame(window);
+    QTest::keyClick(&window, '+');
+    QCOMPARE(PanelFrame(window), paused + 1);
+    QTest::keyClick(&window, Qt::Key_Right);
+    QCOMPARE(PanelFrame(window), paused + 2);
+    QTest::keyClick(&window, Qt::Key_Left);
+    QTest::keyClick(&window, '-');
+    QCOMPARE(PanelFrame(window), paused);
+
+    // Seek with the seek bar while it has the focus.
+    auto* where = window.findChild<QSlider*>("tbWhere");
+    QVERIFY(where && where->isVisible());
+    QCOMPARE(where->maximum(), 39);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    where->setFocus();
+    QTRY_VERIFY(where->hasFocus());
+    where->setValue(17);
+    QCOMPARE(PanelFrame(window), 18);
+
+    // At 100 % the image shows our decoder's picture of frame 17 pixel for pixel.
+    QCOMPARE(window.logic().zoom(), 100);
+    auto* image = window.picture_view();
+    QCOMPARE(image->size(), QSize(320, 240));
+    const QImage shown = image->grab().toImage().convertToFormat(QImage::Format_RGB888);
+    qv::CameraMetadata metadata;
+    qv::DisplayFlags flags;
+    qv::DecoderSwitches switches;
+    qv::AviMovie movie(metadata, flags, switches);
+    QCOMPARE(movie.AviOpen(older_), 0);
+    movie.AviSetFrame(17);
+    QCOMPARE(movie.AviReadFrame(17), 0);
+    qv::Picture decoded;
+    decoded.Allocate(320, 240);
+    QCOMPARE(movie.AviDecodeCurrent(decoded), 0);
+    int differing = 0;
+    for (int y = 0; y < 240; ++y)
+        for (int x = 0; x < 320; ++x) {
+            const uint8_t* want = decoded.Row(y) + x * 3;       // blue, green, red
+            const uchar* got = shown.constScanLine(y) + x * 3;  // red, green, blue
+            if (got[0] != want[2] || got[1] != want[1] || got[2] != want[0]) ++differing;
+        }
+    QCOMPARE(differing, 0);
+
+    // Play on at the speed set on the bar, then close: the settings file keeps that speed.
+    auto* rate = window.findChild<QSlider*>("tbRate");
+    QVERIFY(rate);
+    rate->setValue(5);
+    auto* speed_label = window.findChild<QLabel*>("lblRate");
+    QCOMPARE(speed_label->text(), QString("25"));
+    QTest::mouseClick(window.findChild<QToolButton*>("sbForward"), Qt::LeftButton);
+    QVERIFY(window.logic().play().bPlaying);
+    window.close();
+    qv::app::IniFile saved;
+    QVERIFY(saved.Load(ini));
+    QCOMPARE(saved.GetInt("settings", "nFrmRate", -1), 25);
+    QCOMPARE(saved.GetInt("settings", "nZoom", -1), 100);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
