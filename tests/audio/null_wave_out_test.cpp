@@ -84,13 +84,14 @@ TEST(NullWaveOut, ClosingWithQueuedBuffersReturnsThemUnplayed) {
 TEST(NullWaveOut, WriteNeedsAPreparedHeaderAndRoomInTheQueue) {
     FrozenClock clock;
     TimingClient client(clock);
-    NullWaveOut device(TkmSoundFormat(), client, clock);
+    // The headers outlive the device, as the caller's slots do.
     const uint8_t byte = 0;
     WaveHeader unprepared;
     unprepared.data = &byte;
     unprepared.buffer_length = 1;
-    EXPECT_EQ(device.Write(unprepared), WaveResult::Unprepared);
     std::vector<WaveHeader> many(NullWaveOut::kMaxQueued + 1);
+    NullWaveOut device(TkmSoundFormat(), client, clock);
+    EXPECT_EQ(device.Write(unprepared), WaveResult::Unprepared);
     for (size_t i = 0; i < many.size(); ++i) {
         many[i].data = &byte;
         many[i].buffer_length = 1;
