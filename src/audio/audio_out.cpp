@@ -160,6 +160,7 @@ void AudioOut::CountFrameByte() {
 
 void AudioOut::FillAudioSlots() {
     if (!slots_) return;
+    const SlotBlock* const block = slots_.get();
     int32_t moved = 0;
     while (moved < kSlotBytes && ring_count_ > 0) {
         slots_->areas[fill_index_][fill_bytes_++] = TakeRingByte();
@@ -175,8 +176,10 @@ void AudioOut::FillAudioSlots() {
             else
                 stop = true;
         }
-        // The pacer may decode the next picture here, which feeds more bytes into the ring.
+        // The pacer may decode the next picture here, which feeds more bytes into the ring, or
+        // end the movie, which stops or closes this output.
         CountFrameByte();
+        if (slots_.get() != block) return;
         if (stop) break;
     }
     if (fill_index_ != write_index_) slots_->counts[fill_index_] = fill_bytes_;

@@ -302,6 +302,39 @@ TEST_F(AudioOutTest, PicturesWithoutSoundDoNotStopThePictures) {
     EXPECT_EQ(out.FrameByteCounter(), 0);
 }
 
+// The last picture of a movie may stop playback or close the movie from inside the fill.
+class ClosingPacer final : public AudioFramePacer {
+  public:
+    AudioOut* out = nullptr;
+    bool reopen = false;
+    int32_t AudioBytesForShownPicture() override { return 100; }
+    void NextTkmPicture() override {
+        if (reopen)
+            out->OpenAudio();
+        else
+            out->CloseAudio();
+    }
+};
+
+TEST(AudioOutPacing, MovieClosedFromThePictureAdvanceEndsTheFill) {
+    for (bool reopen : {false, true}) {
+        FakeDevices devices;
+        RecordingPoster poster;
+        ClosingPacer pacer;
+        AudioOut out(devices, poster, &pacer);
+        pacer.out = &out;
+        pacer.reopen = reopen;
+        ASSERT_TRUE(out.OpenAudio());
+        const auto bytes = PatternBytes(3000);
+        out.FeedAudioBytes(bytes.data(), 3000);
+        ASSERT_EQ(out.StartAudio(2, 1), 2);
+        out.FillAudioSlots();
+        EXPECT_EQ(out.IsOpen(), reopen);
+        EXPECT_EQ(out.RingCount(), 0);
+        EXPECT_EQ(out.SlotCount(out.FillIndex()), 0);
+    }
+}
+
 TEST(AudioOutDevice, WithoutADeviceTheOutputStillOpensAndDrains) {
     FakeDevices devices;
     devices.available = false;
