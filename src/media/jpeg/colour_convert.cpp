@@ -1,5 +1,6 @@
 #include "media/jpeg/colour_convert.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace qv {
@@ -26,36 +27,45 @@ void ConvertGrey(const JpgContext& ctx, const uint8_t* luma, Picture& picture) {
     }
 }
 
-// Offsets of red, green and blue from luma for one row of chroma samples.
+// Offsets of blue, green and red from luma for one row of chroma samples, repeated for the two
+// pixels each chroma sample covers (nearest-neighbour upsampling): three planar rows of
+// padded-width int16 values.
 void ChromaOffsets(const ColourTables& c, const int16_t* cb, const int16_t* cr, int count,
-                   int32_t* out) {
+                   int16_t* ob, int16_t* og, int16_t* orr) {
     for (int i = 0; i < count; ++i) {
         int b = Sat(cb[i] + 128);
         int r = Sat(cr[i] + 128);
-        out[3 * i] = Div2048(c.cb_b[b]);
-        out[3 * i + 1] = Div2048(c.cb_g[b] + c.cr_g[r]);
-        out[3 * i + 2] = Div2048(c.cr_r[r]);
+        int16_t vb = static_cast<int16_t>(Div2048(c.cb_b[b]));
+        int16_t vg = static_cast<int16_t>(Div2048(c.cb_g[b] + c.cr_g[r]));
+        int16_t vr = static_cast<int16_t>(Div2048(c.cr_r[r]));
+        ob[2 * i] = ob[2 * i + 1] = vb;
+        og[2 * i] = og[2 * i + 1] = vg;
+        orr[2 * i] = orr[2 * i + 1] = vr;
     }
 }
 
-void ConvertRow(const uint8_t* luma, const int32_t* offsets, int width, uint8_t* dst) {
-    int x = 0;
-    for (; x + 1 < width; x += 2) {
-        const int32_t* o = offsets + 3 * (x >> 1);
-        int y0 = luma[x], y1 = luma[x + 1];
-        dst[0] = Sat(y0 + o[0]);
-        dst[1] = Sat(y0 + o[1]);
-        dst[2] = Sat(y0 + o[2]);
-        dst[3] = Sat(y1 + o[0]);
-        dst[4] = Sat(y1 + o[1]);
-        dst[5] = Sat(y1 + o[2]);
-        dst += 6;
+inline uint8_t Clamp255(int16_t v) {
+    return static_cast<uint8_t>(std::min<int16_t>(std::max<int16_t>(v, 0), 255));
+}
+
+// One picture row: luma plus the offsets, limited to 0..255, written blue, green, red. The
+// planar pass vectorises; the interleave runs over plain bytes.
+void ConvertRow(const uint8_t* __restrict luma, const int16_t* __restrict ob,
+                const int16_t* __restrict og, const int16_t* __restrict orr, int width,
+                uint8_t* __restrict tmp, uint8_t* __restrict dst) {
+    uint8_t* __restrict tb = tmp;
+    uint8_t* __restrict tg = tmp + width;
+    uint8_t* __restrict tr = tmp + 2 * width;
+    for (int x = 0; x < width; ++x) {
+        int16_t y = luma[x];
+        tb[x] = Clamp255(static_cast<int16_t>(y + ob[x]));
+        tg[x] = Clamp255(static_cast<int16_t>(y + og[x]));
+        tr[x] = Clamp255(static_cast<int16_t>(y + orr[x]));
     }
-    if (x < width) {
-        const int32_t* o = offsets + 3 * (x >> 1);
-        dst[0] = Sat(luma[x] + o[0]);
-        dst[1] = Sat(luma[x] + o[1]);
-        dst[2] = Sat(luma[x] + o[2]);
+    for (int x = 0; x < width; ++x) {
+        dst[3 * x] = tb[x];
+        dst[3 * x + 1] = tg[x];
+        dst[3 * x + 2] = tr[x];
     }
 }
 
@@ -69,14 +79,17 @@ void ConvertPlanes(JpgContext& ctx, Picture& picture) {
     }
     const int w = ctx.Width(), w16 = ctx.PaddedWidth(), cw = w16 / 2;
     const int chroma_count = (w + 1) / 2;
-    int32_t* offsets = ctx.ChromaRow();
+    int16_t* ob = ctx.ConvertScratch();
+    int16_t* og = ob + w16;
+    int16_t* orr = og + w16;
+    uint8_t* tmp = reinterpret_cast<uint8_t*>(orr + w16);
     for (int y = 0; y < ctx.Height(); ++y) {
         if ((y & 1) == 0) {
             size_t crow = static_cast<size_t>(y / 2) * cw;
             ChromaOffsets(ctx.Colour(), ctx.MutableCb() + crow, ctx.MutableCr() + crow,
-                          chroma_count, offsets);
+                          chroma_count, ob, og, orr);
         }
-        ConvertRow(luma + static_cast<size_t>(y) * w16, offsets, w, picture.Row(y));
+        ConvertRow(luma + static_cast<size_t>(y) * w16, ob, og, orr, w, tmp, picture.Row(y));
     }
 }
 

@@ -58,7 +58,8 @@ int JpgContext::AllocatePlanes(int width, int height) {
     failed += TryAssign(luma_, luma) ? 0 : 1;
     failed += TryAssign(cb_, luma / 4) ? 0 : 1;
     failed += TryAssign(cr_, luma / 4) ? 0 : 1;
-    if (failed == 0 && !TryAssign(chroma_row_, static_cast<size_t>(w16 / 2) * 3)) failed = 1;
+    // Three int16 rows and three byte rows (1.5 int16 rows) of padded width.
+    if (failed == 0 && !TryAssign(convert_scratch_, static_cast<size_t>(w16) * 5)) failed = 1;
     if (failed) {
         FreePlanes();
         return failed;
@@ -74,7 +75,7 @@ void JpgContext::FreePlanes() {
     luma_ = {};
     cb_ = {};
     cr_ = {};
-    chroma_row_ = {};
+    convert_scratch_ = {};
     width_ = height_ = w16_ = h16_ = 0;
 }
 

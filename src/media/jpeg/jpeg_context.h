@@ -71,7 +71,8 @@ class JpgContext {
     uint8_t* MutableLuma() { return luma_.data(); }
     int16_t* MutableCb() { return cb_.data(); }
     int16_t* MutableCr() { return cr_.data(); }
-    int32_t* ChromaRow() { return chroma_row_.data(); }
+    // Colour conversion scratch: three int16 offset rows and three byte rows of padded width.
+    int16_t* ConvertScratch() { return convert_scratch_.data(); }
     const ColourTables& Colour() const { return colour_; }
     void SetLastCaptureTime(int64_t t) { last_capture_time_ = t; }
     bool& PreviousFrameHadPir() { return had_pir_; }
@@ -81,7 +82,7 @@ class JpgContext {
     std::vector<uint8_t> luma_;  // w16 x h16, 0-255
     std::vector<int16_t> cb_;    // w16/2 x h16/2, centred on 0
     std::vector<int16_t> cr_;
-    std::vector<int32_t> chroma_row_;  // per-row colour offsets, 3 per chroma column
+    std::vector<int16_t> convert_scratch_;
     ColourTables colour_;
     int64_t previous_capture_time_ = 0;
     int64_t last_capture_time_ = 0;

@@ -23,8 +23,34 @@ constexpr int32_t kMaxDequantised = 1 << 22;
 struct ComponentTables {
     const HuffmanTable* dc;
     const AcLookup* ac;
+    const AcFastLookup* fast;
     const int32_t* quant;
 };
+
+// One AC step: the run of zeros and the coefficient, or the end of the block (run < 0), or
+// sixteen zeros (run 16, value 0). Short codes come from the fast table in one look-up.
+struct AcStep {
+    int run;
+    int32_t value;
+};
+
+inline AcStep NextAc(BitReader& br, const AcFastLookup& fast, const AcLookup& ac) {
+    br.Fill();
+    uint32_t peek = br.Peek16();
+    AcFastEntry f = fast[peek >> (16 - kAcFastBits)];
+    if (f.bits) {
+        br.Skip(f.bits);
+        if (f.run == kAcFastEndOfBlock) return {-1, 0};
+        if (f.run == kAcFastSixteenZeros) return {16, 0};
+        return {f.run, f.value};
+    }
+    uint16_t entry = ac[peek];
+    br.Skip(entry >> 8);
+    int run = (entry >> 4) & 15;
+    int size = entry & 15;
+    if (size) return {run, ExtendSign(br.Get(size), size)};
+    return run == 15 ? AcStep{16, 0} : AcStep{-1, 0};
+}
 
 // F.2.2.3 decode of a DC size symbol, with a 9-bit look-ahead in front of the code-by-code walk.
 // Returns the symbol, or -1 when no code matches within 16 bits.
@@ -61,26 +87,20 @@ inline int32_t DecodeDcDiff(BitReader& br, const HuffmanTable& t, int& error) {
 }
 
 // Skips the AC coefficients of a block (the reduced decode keeps only DC).
-inline void SkipAc(BitReader& br, const AcLookup& ac, int& error) {
+inline void SkipAc(BitReader& br, const AcFastLookup& fast, const AcLookup& ac, int& error) {
     for (int k = 1; k < 64;) {
-        br.Fill();
-        uint16_t entry = ac[br.Peek16()];
-        br.Skip(entry >> 8);
-        int run = (entry >> 4) & 15;
-        int size = entry & 15;
-        if (size) {
-            k += run;
-            if (k > 63) {
-                error = kScanBadCode;
-                return;
-            }
-            br.Skip(size);
-            ++k;
-        } else if (run == 15) {
+        AcStep st = NextAc(br, fast, ac);
+        if (st.run < 0) break;
+        if (st.value == 0) {
             k += 16;
-        } else {
-            break;
+            continue;
         }
+        k += st.run;
+        if (k > 63) {
+            error = kScanBadCode;
+            return;
+        }
+        ++k;
     }
 }
 
@@ -123,28 +143,22 @@ inline void DecodeBlock(BitReader& br, const ComponentTables& t, int32_t& predic
     int32_t dc = Dequantise(predictor, t.quant[0]);
     unsigned row_mask = 0;
     if (!error) {
-        const AcLookup& ac = *t.ac;
         for (int k = 1; k < 64;) {
-            br.Fill();
-            uint16_t entry = ac[br.Peek16()];
-            br.Skip(entry >> 8);
-            int run = (entry >> 4) & 15;
-            int size = entry & 15;
-            if (size) {
-                k += run;
-                if (k > 63) {
-                    error = kScanBadCode;
-                    break;
-                }
-                int n = kZigzagToNatural[k];
-                coef[n] = Dequantise(ExtendSign(br.Get(size), size), t.quant[k]);
-                row_mask |= 1u << (n >> 3);
-                ++k;
-            } else if (run == 15) {
+            AcStep st = NextAc(br, *t.fast, *t.ac);
+            if (st.run < 0) break;
+            if (st.value == 0) {
                 k += 16;
-            } else {
+                continue;
+            }
+            k += st.run;
+            if (k > 63) {
+                error = kScanBadCode;
                 break;
             }
+            int n = kZigzagToNatural[k];
+            coef[n] = Dequantise(st.value, t.quant[k]);
+            row_mask |= 1u << (n >> 3);
+            ++k;
         }
     }
     if (row_mask == 0) {
@@ -223,8 +237,10 @@ int JpgDecodeFrame(JpgContext& ctx, const uint8_t* data, size_t size, Picture& p
     ctx.SetLastCaptureTime(t);
 
     const JpgTables& tab = ctx.tables;
-    const ComponentTables y_tab{&tab.huffman[0][0], &AcLuminanceLookup(), tab.quant[0].data()};
-    const ComponentTables c_tab{&tab.huffman[0][1], &AcChrominanceLookup(), tab.quant[1].data()};
+    const ComponentTables y_tab{&tab.huffman[0][0], &AcLuminanceLookup(), &AcLuminanceFast(),
+                                tab.quant[0].data()};
+    const ComponentTables c_tab{&tab.huffman[0][1], &AcChrominanceLookup(), &AcChrominanceFast(),
+                                tab.quant[1].data()};
     const int w16 = ctx.PaddedWidth(), h16 = ctx.PaddedHeight(), cw = w16 / 2;
     uint8_t* luma = ctx.MutableLuma();
     int16_t* cb = ctx.MutableCb();
@@ -273,6 +289,8 @@ int JpgDecodeDc(JpgContext& ctx, const uint8_t* data, size_t size, uint8_t* luma
     const HuffmanTable& dc_c = tab.huffman[0][1];
     const AcLookup& ac_y = AcLuminanceLookup();
     const AcLookup& ac_c = AcChrominanceLookup();
+    const AcFastLookup& fast_y = AcLuminanceFast();
+    const AcFastLookup& fast_c = AcChrominanceFast();
     const int64_t q0 = tab.dc_quant[0], q1 = tab.dc_quant[1];
     const int mcus_across = blocks_across / 2, mcu_rows = block_rows / 2;
 
@@ -286,7 +304,7 @@ int JpgDecodeDc(JpgContext& ctx, const uint8_t* data, size_t size, uint8_t* luma
         for (int mx = 0; mx < mcus_across; ++mx) {
             for (int b = 0; b < 4 && !error; ++b) {
                 add(pred[0], DecodeDcDiff(br, dc_y, error));
-                if (!error) SkipAc(br, ac_y, error);
+                if (!error) SkipAc(br, fast_y, ac_y, error);
                 int64_t v = q0 * pred[0] / 8 + 128;
                 size_t at =
                     static_cast<size_t>(2 * my + (b >> 1)) * blocks_across + 2 * mx + (b & 1);
@@ -300,7 +318,7 @@ int JpgDecodeDc(JpgContext& ctx, const uint8_t* data, size_t size, uint8_t* luma
                     int64_t v = q1 * pred[c] / 8;
                     out[mcu] = static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
                 }
-                if (!error) SkipAc(br, ac_c, error);
+                if (!error) SkipAc(br, fast_c, ac_c, error);
             }
             if (!error && br.Failed()) error = br.StopCode();
             if (error) {

@@ -23,6 +23,21 @@ using AcLookup = std::array<uint16_t, 65536>;
 const AcLookup& AcLuminanceLookup();
 const AcLookup& AcChrominanceLookup();
 
+// The first kAcFastBits bits of the stream decode a whole short coefficient at once: its code and
+// its value bits together. Derived from the 16-bit tables; bits = 0 sends the decoder to them.
+constexpr int kAcFastBits = 10;
+constexpr uint8_t kAcFastEndOfBlock = 0xFF;
+constexpr uint8_t kAcFastSixteenZeros = 0xFE;
+struct AcFastEntry {
+    int16_t value;  // the coefficient (sign-extended)
+    uint8_t bits;   // code length + value bits to consume, 0 when longer than kAcFastBits
+    uint8_t run;    // zeros in front of the coefficient, or one of the two markers above
+};
+using AcFastLookup = std::array<AcFastEntry, 1 << kAcFastBits>;
+const AcFastLookup& AcLuminanceFast();
+const AcFastLookup& AcChrominanceFast();
+void BuildAcFast(const AcLookup& codes, AcFastLookup& out);
+
 // Builds a look-up table from a table specification (used for the two above and by tests).
 void BuildAcLookup(const HuffmanSpec& spec, AcLookup& out);
 
