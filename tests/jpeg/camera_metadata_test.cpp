@@ -252,6 +252,17 @@ TEST(CommentSegment, FamilyTextCaptureTimeAndClockDump) {
     EXPECT_TRUE(d.flags.ShowCaptureInterval);
     EXPECT_TRUE(d.flags.ShowElapsedTime);
     EXPECT_EQ(t, 0) << "a family text that starts with 'T' is not a capture time";
+
+    // The family text starts at the low byte of the length field: a length of 0x54 ('T') in
+    // front of "arkon WDX" names the family too.
+    std::string text = "arkon WDX";
+    Bytes payload(0x54 - 2, 0);
+    std::copy(text.begin(), text.end(), payload.begin());
+    Bytes jpeg2 = FrameWith({});
+    fixtures::InsertSegment(jpeg2, fixtures::MakeSegment(fixtures::kCOM, payload));
+    d.flags.ShowCaptureInterval = true;
+    Parse(d, jpeg2, &t);
+    EXPECT_FALSE(d.flags.ShowCaptureInterval);
 }
 
 TEST(EventAndDiagnosticsSegments, ArePassedOnAndStored) {

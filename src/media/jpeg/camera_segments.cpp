@@ -80,6 +80,12 @@ void DecodeSettings(JpgContext& ctx, const ByteSpan& p) {
     }
 }
 
+// Whether the text made of first followed by rest contains needle.
+bool TextContains(char first, std::string_view rest, std::string_view needle) {
+    if (rest.find(needle) != std::string_view::npos) return true;
+    return first == needle[0] && rest.substr(0, needle.size() - 1) == needle.substr(1);
+}
+
 void AppendHexLine(DiagnosticsLog& log, const uint8_t* bytes) {
     char line[16 * 3 + 1];
     for (int i = 0; i < 16; ++i)
@@ -105,17 +111,18 @@ bool DecodeSettingsSegment(JpgContext& ctx, ByteSpan p, int64_t& capture_time) {
 
 bool DecodeCommentSegment(JpgContext& ctx, uint8_t length_low, ByteSpan p, int64_t& capture_time) {
     // The family text runs from the low byte of the length field to the first zero byte (or
-    // the end of the segment).
-    std::string text(1, static_cast<char>(length_low));
+    // the end of the segment); it is searched in place, without a copy per frame.
     bool family = false;
     if (length_low != 0) {
+        std::string_view rest;
         if (p.size) {
-            const char* s = reinterpret_cast<const char*>(p.data);
-            text.append(s, strnlen(s, p.size));
+            const char* t = reinterpret_cast<const char*>(p.data);
+            rest = std::string_view(t, strnlen(t, p.size));
         }
-        if (text.find("Tarkon") != std::string::npos) {
-            family = true;
-            bool wdx = text.find("WDX") != std::string::npos;
+        const char first = static_cast<char>(length_low);
+        family = TextContains(first, rest, "Tarkon");
+        if (family) {
+            bool wdx = TextContains(first, rest, "WDX");
             ctx.flags.ShowCaptureInterval = !wdx;
             ctx.flags.ShowElapsedTime = true;
         }
