@@ -67,14 +67,16 @@ QRect FillRect(QWidget* parent) {
 TfrmQVMain::TfrmQVMain(const std::vector<std::string>& arguments, const std::string& settings_path)
     : reader_(app::MakeCameraAviReader()), arguments_(arguments) {
     setObjectName("frmQVMain");
+    // The logic sets the timer while it is built.
+    timer_ = new QTimer(this);
     logic_ = std::make_unique<app::MainWindowLogic>(*this, *reader_, settings_path);
     setAcceptDrops(true);
     setMinimumSize(logic_->ui().min_width, logic_->ui().min_height);
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
-    timer_.setObjectName("Timer1");
-    connect(&timer_, &QTimer::timeout, this, [this] { Handle([&] { logic_->Timer1Timer(); }); });
+    timer_->setObjectName("Timer1");
+    connect(timer_, &QTimer::timeout, this, [this] { Handle([&] { logic_->Timer1Timer(); }); });
     BuildControls();
     BuildMenus();
     Connect();
@@ -364,7 +366,7 @@ void TfrmQVMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmQVMain::closeEvent(QCloseEvent* event) {
-    timer_.stop();
+    timer_->stop();
     logic_->FormClose();
     event->accept();
 }
@@ -510,9 +512,9 @@ void TfrmQVMain::Sync() {
 // ---- what the logic asks of the toolkit ----
 
 void TfrmQVMain::SetTimer(bool enabled, int interval_ms) {
-    timer_.setInterval(std::max(interval_ms, 1));
-    if (enabled && !timer_.isActive()) timer_.start();
-    if (!enabled) timer_.stop();
+    timer_->setInterval(std::max(interval_ms, 1));
+    if (enabled && !timer_->isActive()) timer_->start();
+    if (!enabled) timer_->stop();
 }
 
 void TfrmQVMain::Beep() {

@@ -98,7 +98,7 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     std::vector<QLabel*> status_;
     std::vector<std::string> shown_rows_;
     uint64_t shown_serial_ = ~0ull;
-    QTimer timer_;
+    QTimer* timer_ = nullptr;
     TfrmMyMsg* msg_ = nullptr;
     TAboutBox* about_ = nullptr;
     bool shown_ = false;

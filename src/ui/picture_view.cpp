@@ -17,15 +17,24 @@ PictureView::PictureView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureView::SetPicture(const Picture* picture) {
-    const uint8_t* data = picture ? picture->pixels.data() : nullptr;
-    if (!picture) {
-        image_ = QImage();
-    } else if (data != wrapped_ || image_.width() != picture->width ||
-               image_.height() != picture->height) {
-        image_ = WrapPicture(*picture);
+void CopyPicture(const Picture& picture, QImage& image) {
+    if (image.width() != picture.width || image.height() != picture.height ||
+        image.format() != QImage::Format_RGB32)
+        image = QImage(picture.width, picture.height, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height; ++y) {
+        const uint8_t* src = picture.Row(y);
+        auto* dst = reinterpret_cast<uint32_t*>(image.scanLine(y));
+        for (int x = 0; x < picture.width; ++x, src += 3)
+            dst[x] = 0xff000000u | uint32_t{src[2]} << 16 | uint32_t{src[1]} << 8 | src[0];
     }
-    wrapped_ = data;
+}
+
+void PictureView::SetPicture(const Picture* picture) {
+    if (!picture || picture->width <= 0 || picture->height <= 0 ||
+        picture->pixels.size() < picture->Stride() * static_cast<size_t>(picture->height))
+        image_ = QImage();
+    else
+        CopyPicture(*picture, image_);
     update();
 }
 

@@ -13,8 +13,9 @@ namespace qv::ui {
 class PictureView : public QWidget {
   public:
     explicit PictureView(QWidget* parent);
-    // Shows the picture (null: nothing). The picture must outlive the view or the next call; the
-    // image wraps its pixels and is only rebuilt when the picture or its size changes.
+    // Shows the picture (null: nothing). Its pixels are copied into the view's own image in the
+    // backing store's format, which is sized once per picture size, so painting (also scaled)
+    // needs no conversion and no allocation per frame.
     void SetPicture(const Picture* picture);
     const QImage& Image() const { return image_; }
     std::function<void(Qt::MouseButton)> on_press;
@@ -24,11 +25,12 @@ class PictureView : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    const uint8_t* wrapped_ = nullptr;
-    QImage image_;
+    QImage image_;  // 32-bit 0xffRRGGBB
 };
 
 // The picture as an image sharing its pixels (blue, green, red bytes).
 QImage WrapPicture(const Picture& picture);
+// Copies the picture into a 32-bit image of the same size.
+void CopyPicture(const Picture& picture, QImage& image);
 
 }  // namespace qv::ui
