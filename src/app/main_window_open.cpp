@@ -98,6 +98,10 @@ bool MainWindowLogic::OpenAvi(const std::string& path, int index) {
         ApplyZoom();
         LayoutWindow();
         bFirstAvi_ = false;
+    } else {
+        // A later movie keeps the zoom, but the image takes this movie's picture size; without
+        // this a smaller recording would be stretched to the previous one's size.
+        ApplyZoom();
     }
     const int last = std::max(Frames() - 1, 0);
     ui_["pbWhere"].maximum = last;

@@ -111,8 +111,8 @@ void BuildPlaylist(UiState& ui) {
 }
 
 void InfoRow(UiState& ui, const std::string& parent, int row, const std::string& title_name,
-             const std::string& title, const std::string& value_name, int x = 8, int tw = 78,
-             int vw = 62) {
+             const std::string& title, const std::string& value_name, int x = 8, int tw = 80,
+             int vw = 80) {
     const int y = (parent == "gbMovieInfo" ? 16 : 2) + 14 * row;
     Label(ui, title_name, parent, {x, y, tw, 13}, title);
     Put(ui, value_name, K::Label, parent, {x + tw + 2, y, vw, 13}, "[]").bold = true;
@@ -131,23 +131,27 @@ void BuildMovieInfo(UiState& ui) {
     InfoRow(ui, p, 7, "Label9", "LED Display", "lblLED");
     InfoRow(ui, p, 8, "Label10", "Low Light Rec", "lblLowLight");
     InfoRow(ui, p, 9, "Label11", "Time Stamp", "lblTimeStamp");
-    InfoRow(ui, p, 10, "Label17", "Firmware", "lblFW", 8, 78, 190);
-    InfoRow(ui, p, 10, "Label5", "FPGA", "lblFPGA", 150, 40, 80);
+    InfoRow(ui, p, 10, "Label17", "Firmware", "lblFW", 8, 80, 180);
+    InfoRow(ui, p, 9, "Label5", "FPGA", "lblFPGA", 170, 40, 64);
     ui.Show("Label5", false);
     ui.Show("lblFPGA", false);
 
-    Put(ui, "pnlProInfo", K::Panel, p, {150, 14, 128, 72});
-    InfoRow(ui, "pnlProInfo", 0, "Label12", "WB Mode", "lblWBMode", 0, 50, 76);
-    InfoRow(ui, "pnlProInfo", 1, "Label13", "Contrast", "lblContrast", 0, 50, 76);
-    InfoRow(ui, "pnlProInfo", 2, "Label14", "Sharpness", "lblSharpness", 0, 50, 76);
-    InfoRow(ui, "pnlProInfo", 3, "Label15", "Saturation", "lblSaturation", 0, 50, 76);
-    InfoRow(ui, "pnlProInfo", 4, "Label16", "HDR Range", "lblHDRRange", 0, 50, 76);
+    // The white-balance names are long: the value sits on its own row under its title.
+    const std::string pro = "pnlProInfo";
+    Put(ui, pro, K::Panel, p, {172, 14, 106, 88});
+    Label(ui, "Label12", pro, {0, 2, 104, 13}, "WB Mode");
+    Put(ui, "lblWBMode", K::Label, pro, {0, 16, 104, 13}, "[]").bold = true;
+    InfoRow(ui, pro, 2, "Label13", "Contrast", "lblContrast", 0, 62, 42);
+    InfoRow(ui, pro, 3, "Label14", "Sharpness", "lblSharpness", 0, 62, 42);
+    InfoRow(ui, pro, 4, "Label15", "Saturation", "lblSaturation", 0, 62, 42);
+    InfoRow(ui, pro, 5, "Label16", "HDR Range", "lblHDRRange", 0, 62, 42);
 
-    Put(ui, "pnlWDXInfo", K::Panel, p, {150, 14, 128, 100});
-    InfoRow(ui, "pnlWDXInfo", 0, "Label4", "Mode", "lblMode", 0, 56, 70);
-    InfoRow(ui, "pnlWDXInfo", 1, "Label18", "PIR Active", "lblPIRTrigger", 0, 56, 70);
-    Put(ui, "pnlSeek", K::Panel, "pnlWDXInfo", {0, 34, 128, 50});
-    Label(ui, "Label19", "pnlSeek", {2, 2, 120, 13}, "PIR Seek");
+    const std::string wdx = "pnlWDXInfo";
+    Put(ui, wdx, K::Panel, p, {172, 14, 106, 100});
+    InfoRow(ui, wdx, 0, "Label4", "Mode", "lblMode", 0, 48, 56);
+    InfoRow(ui, wdx, 1, "Label18", "PIR Active", "lblPIRTrigger", 0, 48, 56);
+    Put(ui, "pnlSeek", K::Panel, wdx, {0, 34, 106, 50});
+    Label(ui, "Label19", "pnlSeek", {2, 2, 102, 13}, "PIR Seek");
     Speed(ui, "sbPIRSeekRev", "pnlSeek", {2, 18, 28, 24}, "Prev Event");
     Speed(ui, "sbStopPIRSearch", "pnlSeek", {34, 18, 28, 24}, "Stop Search");
     Speed(ui, "sbPIRSeekFwd", "pnlSeek", {66, 18, 28, 24}, "Next Event");

@@ -118,7 +118,8 @@ QWidget* TfrmQVMain::MakeWidget(const std::string& name, const ControlState& c, 
             auto* b = new QToolButton(parent);
             b->setAutoRaise(false);
             b->setIcon(TransportIcon(name, style()));
-            if (name == "sbBackward") b->setText(QString::fromUtf8("\u25C0"));
+            if (name == "sbBackward" || name == "sbSearchBackward")
+                b->setText(QString::fromUtf8("\u25C0"));
             b->setToolButtonStyle(b->icon().isNull() ? Qt::ToolButtonTextOnly
                                                      : Qt::ToolButtonIconOnly);
             b->setFocusPolicy(Qt::NoFocus);

@@ -97,6 +97,9 @@ TEST_F(PlayerTest, OpeningTakesSpeedFromHeaderAndChoosesZoomOnce) {
     logic.bSkipClick();
     EXPECT_EQ(OpenPath(), "/m/small.avi");
     EXPECT_EQ(logic.zoom(), 50);  // only the first movie of the run picks the zoom
+    // ... but the image takes the new movie's size at that zoom.
+    EXPECT_EQ(logic.ui()["Image1"].rect.width, 32);
+    EXPECT_EQ(logic.ui()["Image1"].rect.height, 24);
 }
 
 TEST_F(PlayerTest, PlayingForwardRunsThroughThePlaylistAndWraps) {

@@ -1,0 +1,57 @@
+// qv-window-shots OUTDIR RECORDING...: starts the player window on the recordings, lets it play and
+// saves what the window shows: playing, at each zoom, with the stamped capture time, and the movie
+// information of every recording. For looking at the window as a user would, e.g. under xvfb-run.
+#include <QApplication>
+#include <QPixmap>
+#include <QTest>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "ui/main_window.h"
+
+namespace {
+
+void Save(qv::ui::TfrmQVMain& window, const QString& dir, const char* name) {
+    const QString path = dir + "/" + name + ".png";
+    if (window.grab().save(path)) std::printf("%s\n", path.toLocal8Bit().constData());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: qv-window-shots OUTDIR RECORDING...\n");
+        return 2;
+    }
+    const QString dir = argv[1];
+    std::vector<std::string> files(argv + 2, argv + argc);
+    qv::ui::TfrmQVMain window(files, (dir + "/shots.ini").toStdString());
+    window.show();
+    QTest::qWait(2500);
+    Save(window, dir, "playing");
+    auto& logic = window.logic();
+    auto step = [&](auto&& action, const char* name) {
+        action();
+        window.Sync();
+        QTest::qWait(600);
+        Save(window, dir, name);
+    };
+    step([&] { logic.Zoom1X1Click(); }, "zoom_100");
+    step([&] { logic.Image1MouseDown(qv::app::MouseButton::Left); }, "zoom_200");
+    step([&] { logic.Image1MouseDown(qv::app::MouseButton::Left); }, "zoom_50");
+    step([&] { logic.Varzoom1Click(); }, "zoom_variable");
+    step(
+        [&] {
+            logic.Zoom1X1Click();
+            logic.EmbedTimestamp1Click();
+        },
+        "stamped");
+    step([&] { logic.sbPauseClick(); }, "paused");
+    for (size_t i = 1; i < files.size(); ++i) {
+        step([&] { logic.bSkipClick(); }, ("entry_" + std::to_string(i)).c_str());
+    }
+    window.close();
+    return 0;
+}
