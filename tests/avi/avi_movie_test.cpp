@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstring>
 #include <filesystem>
 
@@ -94,6 +95,15 @@ TEST(AviOpen, ScaleAndRateRules) {
         EXPECT_EQ(k.avi.Rate(), expected) << "rate " << rate;
         EXPECT_TRUE(k.avi.Flags().IntervalAsap);
     }
+    // A scale no camera writes must not overflow the rate rules.
+    RecordingOptions big = Small(2);
+    big.avi.scale = 0x7FFFFFF0;
+    big.avi.rate = -1;
+    big.avi.junk = {{"KMXPLS", 3}};
+    Movie b;
+    ASSERT_EQ(b.Open(big), 0);
+    EXPECT_EQ(b.avi.Rate(), INT32_MAX);
+
     RecordingOptions q = Small(2);
     q.avi.scale = 4;
     q.avi.rate = 20;

@@ -1,6 +1,7 @@
 #include "media/avi/avi_movie.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <new>
 #include <stdexcept>
@@ -43,6 +44,12 @@ bool TryAssign(std::vector<T>& v, size_t n) {
     }
     v = {};
     return false;
+}
+
+// scale x 10 for the rate rules, limited to the 32-bit rate (a damaged scale would overflow it).
+int32_t TenTimes(int32_t scale) {
+    int64_t v = static_cast<int64_t>(scale) * 10;
+    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
 bool TagIs(const std::string& tag, const char* name) {
@@ -89,7 +96,7 @@ void AviMovie::ApplyJunk(const uint8_t* body) {
                 f.ShowCaptureInterval = true, f.ShowElapsedTime = true, f.IntervalAsap = true;
                 // Fast capture plays at no less than 10 frames per second.
                 if (TagIs(model_tag_, "KMXPLS") && scale_ > 0 && rate_ / scale_ < 10)
-                    rate_ = scale_ * 10;
+                    rate_ = TenTimes(scale_);
                 break;
             default:
                 break;
@@ -114,7 +121,7 @@ bool AviMovie::WalkHeaders() {
     scale_ = static_cast<int32_t>(scale);
     if (scale_ == kOneDayScale) scale_ = 86400;
     rate_ = static_cast<int32_t>(rate);
-    if (rate_ < 0) rate_ = static_cast<int32_t>(static_cast<uint32_t>(scale_) * 10u);
+    if (rate_ < 0) rate_ = TenTimes(scale_);
     width_ = static_cast<int32_t>(width);
     height_ = static_cast<int32_t>(height);
 

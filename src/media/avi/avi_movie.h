@@ -74,6 +74,7 @@ class AviMovie {
     int32_t FrameCount() const { return frame_count_; }
     int32_t Scale() const { return scale_; }  // capture interval in seconds
     int32_t Rate() const { return rate_; }
+    // rate / scale; 0 for a scale that is not positive.
     int32_t FramesPerSecond() const { return scale_ > 0 ? rate_ / scale_ : 0; }
     int32_t Width() const { return width_; }
     int32_t Height() const { return height_; }
