@@ -7,6 +7,7 @@
 #include <new>
 
 #include "audio/audio_fakes.h"
+#include "audio/audio_notice_queue.h"
 #include "audio/audio_out.h"
 #include "audio/null_wave_out.h"
 
@@ -53,9 +54,9 @@ class FixedPoster final : public AudioNoticePoster {
   public:
     void PostAudioNotice(int32_t param) override { Push(param); }
     void PostSlotReset() override { Push(-1); }
-    bool Take(int32_t& out) {
+    bool Take(int32_t& out, std::chrono::milliseconds wait = std::chrono::seconds(5)) {
         std::unique_lock<std::mutex> lock(mutex_);
-        if (!cv_.wait_for(lock, std::chrono::seconds(5), [&] { return count_ > 0; })) return false;
+        if (!cv_.wait_for(lock, wait, [&] { return count_ > 0; })) return false;
         out = items_[head_];
         head_ = (head_ + 1) % 64;
         --count_;
@@ -128,15 +129,28 @@ TEST(AudioPlayback, NothingAllocatesWhilePlaying) {
         }
         out.StopAudio();
         // The buffers still in the device finish and ask for the slot reset.
-        for (int resets = 0; resets < 3 && poster.Take(notice);)
-            if (notice == -1) {
-                out.ResetSlotsAfterStop();
-                ++resets;
-            }
+        while (poster.Take(notice, std::chrono::milliseconds(100)))
+            if (notice == -1) out.ResetSlotsAfterStop();
     }
     g_counting = false;
     EXPECT_EQ(g_allocations.load(), 0);
     out.CloseAudio();
+}
+
+TEST(AudioPlayback, TheNoticeQueueDoesNotAllocate) {
+    int wakes = 0;
+    AudioNoticeQueue queue([&wakes] { ++wakes; });
+    g_counting = true;
+    int32_t e;
+    for (int i = 0; i < 1000; ++i) {
+        queue.PostAudioNotice(kNoticeBufferDone);
+        queue.PostSlotReset();
+        while (queue.Take(e)) {
+        }
+    }
+    g_counting = false;
+    EXPECT_EQ(g_allocations.load(), 0);
+    EXPECT_EQ(wakes, 1000);
 }
 
 }  // namespace
