@@ -163,13 +163,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
         for (const Run& r : runs) {
             const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
             const bool single = r.run_type == Run::RT_Iteration && r.repetitions <= 1;
-            if (median || single) times_[r.run_name.str()] = r.GetAdjustedRealTime();
+            if (median || single) times_[r.run_name.str()] = r.GetAdjustedCPUTime();
         }
         ConsoleReporter::ReportRuns(runs);
     }
     void PrintRatios() const {
         std::printf(
-            "\nthroughput ratio (libjpeg-turbo time / our time; above 1 = we are faster)\n");
+            "\nthroughput ratio from CPU time per frame (libjpeg-turbo / ours; above 1 = we are "
+            "faster)\n");
         for (const char* size : {"1280", "640"}) {
             Print("full decode", "OursFull/", "LibjpegFull/", size);
             Print("DC decode vs 1/8 scale", "OursDc/", "LibjpegEighth/", size);
