@@ -146,6 +146,33 @@ TEST_F(AviRobustness, AbsurdPictureSizes) {
     Exercise(damaged, "scale 0");
 }
 
+// The rate rules multiply the scale by 10 (a negative rate, and the fast-capture rule of
+// "KMXPLS" mode 3): a huge scale must neither overflow nor turn the rate negative.
+TEST_F(AviRobustness, HugeScaleUnderTheTenFramesPerSecondRules) {
+    fixtures::RecordingOptions o;
+    o.avi.width = 32;
+    o.avi.height = 16;
+    o.avi.junk = {{"KMXPLS", 3}};
+    o.frame_count = 2;
+    const Bytes file = fixtures::MakeRecording(o).avi.bytes;
+    for (uint32_t scale : {536870913u, 0x7FFFFFFFu, 0x80000000u, 65535u, 7u}) {
+        for (uint32_t rate : {1u, 0xFFFFFFFFu}) {
+            Bytes damaged = file;
+            PutLe32(damaged, fixtures::avi_offset::kScale, scale);
+            PutLe32(damaged, fixtures::avi_offset::kRate, rate);
+            fixtures::WriteBytes((dir / "scale.avi").string(), damaged);
+            ASSERT_EQ(movie.AviOpen((dir / "scale.avi").string()), 0) << scale;
+            const int64_t expected_scale = scale == 65535u ? 86400 : static_cast<int32_t>(scale);
+            EXPECT_EQ(movie.Scale(), expected_scale);
+            if (expected_scale > 0) {
+                EXPECT_EQ(movie.Rate(), std::min<int64_t>(expected_scale * 10, INT32_MAX))
+                    << scale << " " << rate;
+            }
+            movie.AviClose();
+        }
+    }
+}
+
 TEST_F(AviRobustness, IndexEntriesPastTheEnd) {
     const auto rec = SmallRecording(AviLayout::IndexBeforeMovi);
     const Bytes& file = rec.avi.bytes;
