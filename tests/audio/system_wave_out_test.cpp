@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 #include "audio/audio_fakes.h"
+#include "audio/ima_adpcm.h"
+#include "audio/wav_read.h"
 
 namespace {
 
@@ -73,6 +77,53 @@ TEST(SystemWaveOut, BuffersPlayedThroughTheSoundSystemComeBackDoneInOrder) {
     EXPECT_EQ(client.order, (std::vector<uint32_t>{0, 1, 2, 3, 4}));
     for (auto& header : h)
         EXPECT_EQ(device->Unprepare(header), WaveResult::Ok);
+}
+
+// SDL's disk driver writes what would reach the sound card into a file: the samples there must be
+// the decoded buffers, in order, with silence only before and after them.
+TEST(SystemWaveOut, SoundCardReceivesTheDecodedSamples) {
+    WavContents speech;
+    ASSERT_TRUE(ReadWav(std::string(QV_AUDIO_FIXTURES) + "/speech_ima.wav", speech));
+    const std::vector<uint8_t> sound(speech.data.begin() + 20 * 128,
+                                     speech.data.begin() + 36 * 128);
+    const std::string card = ::testing::TempDir() + "qv_sdl_disk.raw";
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", card.c_str(), 1);
+    setenv("SDL_DISKAUDIODELAY", "1", 1);
+    {
+        CountingClient client;
+        SystemWaveOutDevices devices;
+        auto device = devices.Open(TkmSoundFormat(), client);
+        unsetenv("SDL_AUDIODRIVER");
+        ASSERT_NE(device, nullptr);
+        if (std::string(device->Name()) != "sdl") GTEST_SKIP() << devices.FallbackReason();
+        WaveHeader h[4];
+        for (uint32_t i = 0; i < 4; ++i) {
+            h[i].data = sound.data() + i * 512;
+            h[i].buffer_length = 512;
+            h[i].user = i;
+            device->Prepare(h[i]);
+            ASSERT_EQ(device->Write(h[i]), WaveResult::Ok);
+        }
+        ASSERT_TRUE(client.WaitFor(4));
+        // Let the last block leave the device before it closes.
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    std::vector<int16_t> expected;
+    int16_t block[249];
+    for (size_t at = 0; at < sound.size(); at += 128) {
+        DecodeImaBlock(sound.data() + at, 128, block);
+        expected.insert(expected.end(), block, block + 249);
+    }
+    const auto written = ReadRawS16(card);
+    std::remove(card.c_str());
+    size_t start = 0;
+    while (start < written.size() && written[start] == 0)
+        ++start;
+    ASSERT_GE(written.size(), start + expected.size()) << "the card got fewer samples";
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), written.begin() + start));
+    for (size_t i = start + expected.size(); i < written.size(); ++i)
+        ASSERT_EQ(written[i], 0) << "sound after the last buffer at " << i;
 }
 
 }  // namespace
