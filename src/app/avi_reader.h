@@ -42,6 +42,8 @@ class AviReader {
     virtual int DecodeCurrent(Picture& picture) = 0;
     // Milliseconds since the previously decoded frame, as the last decode reported.
     virtual int LastIntervalMs() const = 0;
+    // Capture time of the frame decoded last, in hundredths of a second since 2004.
+    virtual int64_t LastCaptureTime() const = 0;
     // The JPEG bytes of the frame read last.
     virtual const uint8_t* FrameData() const = 0;
     virtual size_t FrameSize() const = 0;

@@ -26,6 +26,7 @@ class CameraAviReader final : public AviReader {
     }
     int DecodeCurrent(Picture& picture) override { return movie_.AviDecodeCurrent(picture); }
     int LastIntervalMs() const override { return movie_.LastIntervalMs(); }
+    int64_t LastCaptureTime() const override { return movie_.Jpeg().LastCaptureTime(); }
     const uint8_t* FrameData() const override { return movie_.FrameBuffer(); }
     size_t FrameSize() const override { return movie_.LastFrameSize(); }
     bool HasCaptureClock() const override { return movie_.HasCaptureClock(); }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/avi_reader.h"
+#include "app/diagnostics_view.h"
 #include "app/ini_file.h"
 #include "app/lang_dispatcher.h"
 #include "app/open_movie.h"
@@ -106,6 +107,8 @@ class MainWindowLogic {
     bool embed_time() const { return g_bEmbedTime_; }
     int deblock_method() const { return g_nDeblockMethod_; }
     LanguageDispatcher& language() { return lang_; }
+    // What the diagnostics window shows; it sets visible while it is up.
+    DiagnosticsView& diagnostics() { return diag_; }
     const std::string& settings_path() const { return settings_path_; }
     // Base name of the entry played last; the export dialog proposes names from it.
     const std::string& entry_base_name() const { return entry_base_name_; }
@@ -146,7 +149,7 @@ class MainWindowLogic {
     int g_nDeblockMethod_ = 2;
     int64_t nElapsedMsSum_ = 0;
     int64_t nElapsedSec_ = 0;
-    int nBadFrames_ = 0;
+    DiagnosticsView diag_;
     std::string entry_base_name_;
 };
 

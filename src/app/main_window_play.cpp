@@ -139,11 +139,19 @@ void MainWindowLogic::ShowAviFrame(bool move_bars) {
     // a movie timed by its file clock shows this frame's time, not the previous one's.
     UpdateElapsed();
     if (decoded) {
+        const uint32_t t1 = platform_.TickMs();
         DecoratePicture(movie_.pPicture);
         ShowPicture(movie_.pPicture);
+        if (settings_.nShowDiags != 0 && (diag_.bShowExpo || diag_.bShowTimes))
+            DumpFrame(diag_, frame, reader_.Metadata(), reader_.LastCaptureTime(),
+                      reader_.LastIntervalMs());
+        if (diag_.visible) {
+            diag_.lblDecTime = std::to_string(t1 - t0);
+            diag_.lblDispTime = std::to_string(platform_.TickMs() - t1);
+        }
     } else {
         // A frame that cannot be read or decoded leaves the previous picture on screen.
-        ++nBadFrames_;
+        ReportBadFrame(diag_, frame, Frames(), offset);
     }
     play_.nLastShowMs = static_cast<int>(platform_.TickMs() - t0);
     ui_.status[3] = "Frame " + std::to_string(frame + 1);

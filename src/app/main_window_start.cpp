@@ -51,6 +51,8 @@ void MainWindowLogic::LoadSettings() {
     // A zoom far beyond what the window offers would only make an image too large to paint.
     nZoom_ = std::clamp(s.nZoom, 0, 800);
     ui_.SetText("edtMotionThreshold", std::to_string(s.nMotionThreshold));
+    diag_.bShowExpo = s.bShowExpo != 0;
+    diag_.bShowTimes = s.bShowTimes != 0;
     g_bEmbedTime_ = s.g_bEmbedTime != 0;
     ui_["EmbedTimestamp1"].checked = g_bEmbedTime_;
     g_nDeblockMethod_ = s.g_nDeblockMethod;
@@ -68,6 +70,8 @@ void MainWindowLogic::SaveSettings() {
     settings_.nZoom = nZoom_;
     settings_.g_bEmbedTime = g_bEmbedTime_ ? 1 : 0;
     settings_.g_nDeblockMethod = g_nDeblockMethod_;
+    settings_.bShowExpo = diag_.bShowExpo ? 1 : 0;
+    settings_.bShowTimes = diag_.bShowTimes ? 1 : 0;
     WritePlayerSettings(ini_, settings_);
     // A settings file that cannot be written leaves the old one in place.
     if (!settings_path_.empty()) ini_.SaveAtomically(settings_path_);

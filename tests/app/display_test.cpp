@@ -343,3 +343,78 @@ TEST_F(DisplayWindowTest, StampedFramesCarryTheCaptureTime) {
 
 }  // namespace
 }  // namespace qv::app
+
+namespace qv::app {
+namespace {
+
+class FrameDumpTest : public ::testing::Test {
+  protected:
+    FrameDumpTest() {
+        view.visible = true;
+        m.diag_present = true;
+        const int fields[][2] = {{2, 300},  {4, 118}, {6, 1},   {8, 416},
+                                 {12, 120}, {18, 50}, {22, 64}, {26, 1200}};
+        for (const auto& [offset, value] : fields) {
+            m.diag_block[static_cast<size_t>(offset)] = static_cast<uint8_t>(value & 0xff);
+            m.diag_block[static_cast<size_t>(offset) + 1] = static_cast<uint8_t>(value >> 8);
+        }
+    }
+    DiagnosticsView view;
+    CameraMetadata m;
+};
+
+TEST_F(FrameDumpTest, TimesWithJumpMarkAndExposureValuesInOrder) {
+    view.bShowTimes = true;
+    view.bShowExpo = true;
+    // 2012-03-01 06:30:15.25, as hundredths since 2004.
+    const int64_t t = 25764480000LL + (6 * 3600 + 30 * 60 + 15) * 100LL + 25;
+    DumpFrame(view, 1, m, t, 400);
+    DumpFrame(view, 2, m, t + 150, 1500);
+    const std::vector<std::string> first(view.lines.begin(), view.lines.begin() + 10);
+    const std::vector<std::string> expected = {
+        "--- Frame 1 -----", "06:30:15.25",    "FrmInt =    400 MS", "CamRdy  =    1",
+        "Lum     =  118",    "Target  =  120", "Expo    =  300",     "PhysExp = 1200",
+        "Gain    =   64",    "Flicker =   50"};  // Vsyncs of 416 is left out
+    EXPECT_EQ(first, expected);
+    EXPECT_EQ(view.lines[10], "--- Frame 2 -----");
+    EXPECT_EQ(view.lines[12], "FrmInt =   1500 MS ***");
+    EXPECT_EQ(view.top_row, static_cast<int>(view.lines.size()) - 8);
+}
+
+TEST_F(FrameDumpTest, NothingWithoutTheWindowOrTheSegment) {
+    view.bShowTimes = true;
+    DumpFrame(view, 5, m, 0, 400);
+    EXPECT_EQ(view.lines.size(), 3u);
+    EXPECT_EQ(view.lines[2], "FrmInt =    400 MS");
+    m.diag_present = false;
+    DumpFrame(view, 6, m, 0, 4000);
+    view.visible = false;
+    m.diag_present = true;
+    DumpFrame(view, 7, m, 0, 4000);
+    ReportBadFrame(view, 3, 10, 0x1234);
+    EXPECT_EQ(view.lines.size(), 3u);
+    view.visible = true;
+    ReportBadFrame(view, 3, 10, 0x1234);
+    ReportBadFrame(view, 10, 10, 0x1234);  // beyond the movie: not a frame of it
+    EXPECT_EQ(view.lines.back(), "    4: 00001234");
+    EXPECT_EQ(view.nBadFrames, 1);
+    EXPECT_EQ(view.lblBadFrameCount, "1");
+}
+
+TEST_F(DisplayWindowTest, BadFramesAreListedWhileTheDiagnosticsWindowIsUp) {
+    testing::FakeMovie movie;
+    movie.frames = 5;
+    movie.bad_frames = {2};
+    reader.movies["/m/a.avi"] = movie;
+    logic.FormCreate({"/m/a.avi"});
+    logic.diagnostics().visible = true;
+    logic.FormResize(1096, 702);
+    logic.FormShow(1920, 1080);
+    logic.Timer1Timer();
+    logic.Timer1Timer();
+    ASSERT_EQ(logic.diagnostics().lines.size(), 1u);
+    EXPECT_EQ(logic.diagnostics().lines[0], "    3: 00001200");
+}
+
+}  // namespace
+}  // namespace qv::app

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -65,6 +66,8 @@ struct FakeMovie {
     std::vector<int32_t> events;  // event frames; non-empty makes an event recording
     bool has_clock = false;
     int interval_ms = 0;
+    std::vector<int> intervals;   // per frame, overriding interval_ms
+    int64_t capture_start = 0;    // capture time of frame 0; each frame one second later
     std::vector<int> bad_frames;  // frames whose decode fails
 };
 
@@ -118,7 +121,12 @@ class FakeAviReader : public AviReader {
         decoded.push_back(read_);
         return 0;
     }
-    int LastIntervalMs() const override { return movie_.interval_ms; }
+    int LastIntervalMs() const override {
+        if (read_ >= 0 && static_cast<size_t>(read_) < movie_.intervals.size())
+            return movie_.intervals[static_cast<size_t>(read_)];
+        return movie_.interval_ms;
+    }
+    int64_t LastCaptureTime() const override { return movie_.capture_start + read_ * 100; }
     const uint8_t* FrameData() const override { return nullptr; }
     size_t FrameSize() const override { return 0; }
     bool HasCaptureClock() const override { return movie_.has_clock; }
