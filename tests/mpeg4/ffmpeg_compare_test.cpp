@@ -135,3 +135,106 @@ INSTANTIATE_TEST_SUITE_P(Sizes, WholePixelPan,
                          ::testing::Values("176x144", "320x240", "640x480", "1280x1024"));
 
 }  // namespace
+
+namespace {
+
+// Decodes as the player would: every picture with its packets, then a few seeks.
+int DecodeAll(const std::vector<uint8_t>& bytes, uint32_t granule) {
+    StreamDecoder d(granule);
+    d.deblock_method = 2;
+    if (d.OpenStreamMemory(bytes.data(), bytes.size()) <= 0) return -1;
+    qv::Picture picture;
+    picture.Allocate(d.Width(), d.Height());
+    int pictures = 0;
+    while (d.DecodeNextFrame(&picture, nullptr, true, nullptr, nullptr, nullptr) >= 0)
+        ++pictures;
+    d.SeekToIntraVop(1, 1, -1);
+    d.DecodeNextFrame(&picture, nullptr, false, nullptr, nullptr, nullptr);
+    return pictures;
+}
+
+TEST(BadInput, TruncationAtManyPoints) {
+    std::vector<uint8_t> full = ReadAll(Fixture("tkm_320x240.tkm"));
+    ASSERT_FALSE(full.empty());
+    const int all = DecodeAll(full, 0);
+    EXPECT_EQ(all, 40);
+    int previous = 0;
+    for (size_t cut = 0; cut < full.size(); cut += full.size() / 41 + 1) {
+        std::vector<uint8_t> part(full.begin(), full.begin() + cut);
+        int n = DecodeAll(part, 4096);
+        EXPECT_LE(n, all);
+        EXPECT_GE(n, previous - 1) << "cut at " << cut;  // a longer file never loses pictures
+        previous = std::max(previous, n);
+    }
+}
+
+TEST(BadInput, RandomBitFlipsAcrossHeadersAndPictures) {
+    std::vector<uint8_t> small = ReadAll(Fixture("seed_small.tkm"));
+    std::vector<uint8_t> big = ReadAll(Fixture("tkm_320x240.tkm"));
+    ASSERT_FALSE(small.empty());
+    uint32_t state = 12345;
+    auto next = [&] { return state = state * 1664525u + 1013904223u; };
+    for (int trial = 0; trial < 600; ++trial) {
+        std::vector<uint8_t> b = trial < 560 ? small : big;
+        // Half the trials hit the first 64 bytes, where the headers are.
+        const size_t span = trial % 2 ? b.size() : std::min<size_t>(b.size(), 64);
+        for (int k = 0; k < 1 + trial % 4; ++k)
+            b[next() % span] ^= static_cast<uint8_t>(1u << (next() % 8));
+        DecodeAll(b, trial % 3 == 0 ? 13 : 0);
+    }
+}
+
+TEST(BadInput, HostilePacketLengths) {
+    std::vector<uint8_t> b = ReadAll(Fixture("seed_small.tkm"));
+    ASSERT_FALSE(b.empty());
+    // Every user-data packet's length set to large values in turn.
+    for (uint16_t length : {0xFFFF, 0x8000, 0x0007, 0x0000}) {
+        std::vector<uint8_t> h = b;
+        for (size_t i = 0; i + 7 < h.size(); ++i)
+            if (h[i] == 0 && h[i + 1] == 0 && h[i + 2] == 1 && h[i + 3] == 0xB2) {
+                h[i + 4] = static_cast<uint8_t>(length);
+                h[i + 5] = static_cast<uint8_t>(length >> 8);
+                h[i + 7] = 0xFF;  // header length beyond the packet
+            }
+        DecodeAll(h, 64);
+        DecodeAll(h, 0);
+    }
+}
+
+TEST(Tkm, SoundTimeAndSeekingInARecording) {
+    StreamDecoder d;
+    ASSERT_GT(d.OpenStreamFile(Fixture("tkm_320x240.tkm")), 0);
+    struct Sum : qv::audio::AudioSink {
+        int32_t FeedAudioBytes(const uint8_t*, int32_t count) override {
+            total += count;
+            return 0;
+        }
+        int64_t total = 0;
+    } sink;
+    std::vector<uint32_t> times;
+    uint32_t t;
+    int32_t bytes;
+    std::vector<int32_t> positions;
+    int32_t p;
+    while ((p = d.DecodeNextFrame(nullptr, &bytes, false, &sink, &t, nullptr)) >= 0) {
+        times.push_back(t);
+        positions.push_back(p);
+    }
+    ASSERT_EQ(times.size(), 40u);
+    // The fixture's time packets carry 1000, 1100, ... 4900.
+    EXPECT_EQ(times.front(), qv::mpeg4::TimePacketValue(1000, 0));
+    EXPECT_EQ(times.back(), qv::mpeg4::TimePacketValue(4900, 0));
+    EXPECT_GT(sink.total, 40 * 500);
+    // Seeking forward from 0 lands on the first picture's time packet; the picture decodes.
+    EXPECT_GE(d.SeekToIntraVop(0, 1, +1), 0);
+    EXPECT_GE(d.DecodeNextFrame(nullptr, nullptr, false, nullptr, &t, nullptr), 0);
+    EXPECT_EQ(t, times.front());
+    // Seeking back from the end lands on the last intra picture (picture 30 of a GOP of 10).
+    const int32_t size_kb = positions.back();
+    EXPECT_GT(d.SeekToIntraVop(size_kb, 1, -1), 0);
+    EXPECT_GE(d.DecodeNextFrame(nullptr, nullptr, false, nullptr, &t, nullptr), 0);
+    EXPECT_EQ(d.LastVop().vop_type, qv::mpeg4::kVopI);
+    EXPECT_EQ(t, times[30]);
+}
+
+}  // namespace

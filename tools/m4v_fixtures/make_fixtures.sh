@@ -4,13 +4,13 @@
 set -euo pipefail
 tool=$1
 root=$2/m4v
-mkdir -p "$root" "$2/seeds/mpeg4_stream_fuzz"
+mkdir -p "$root" "$2/seeds/fuzz_mpeg4_stream"
 stamp=$root/stamp
 if [ "${3:-}" != --bench ] && [ -f "$stamp" ] && [ "$stamp" -nt "$tool" ]; then exit 0; fi
 make() { "$tool" "$root/$1" "${@:2}"; }
 if [ "${3:-}" = --bench ]; then
   for s in 640x480 1280x1024; do
-    [ -f "$root/bench_$s.m4v" ] || make "bench_$s.m4v" --size "$s" --frames 150 --gop 15 --motion-est zero
+    [ -f "$root/bench_$s.m4v" ] || make "bench_$s.m4v" --size "$s" --frames 150 --gop 15 --motion-est default
   done
   exit 0
 fi
@@ -24,5 +24,5 @@ make edgepan_176x144.m4v --size 176x144 --frames 30 --gop 15 --content pan --mot
 make tkm_320x240.tkm --size 320x240 --frames 40 --gop 10 --motion-est zero --ref "$root/tkm_320x240.yuv"
 make seed_small.tkm --size 48x32 --frames 4 --gop 2 --motion-est default
 make seed_small.m4v --size 64x48 --frames 4 --gop 3 --motion-est default
-cp "$root/seed_small.tkm" "$root/seed_small.m4v" "$2/seeds/mpeg4_stream_fuzz/"
+for f in seed_small.tkm seed_small.m4v; do { printf "\\x01"; cat "$root/$f"; } > "$2/seeds/fuzz_mpeg4_stream/$f"; done
 touch "$stamp"

@@ -37,11 +37,12 @@ void DequantiseBlock(int32_t* block, uint8_t* nonzero, int& count, bool intra, b
     for (int k = 0; k < count; ++k) {
         int i = nonzero[k];
         if (intra && i == 0) continue;
+        // Levels are at most 12 bits, multipliers below 256: the product fits 32 bits.
         int32_t c = 2 * block[i];
-        if (!intra) c += c > 0 ? 1 : (c < 0 ? -1 : 0);
+        if (!intra) c += (c > 0) - (c < 0);
         // Coefficients are kept in the 12-bit range of ISO/IEC 14496-2 7.4.3.2, which also keeps
         // the 16-bit inverse transform from overflowing on hostile streams.
-        int32_t v = std::clamp<int64_t>((static_cast<int64_t>(c) * mult[i]) >> 1, -2048, 2047);
+        int32_t v = std::clamp((c * mult[i]) >> 1, -2048, 2047);
         block[i] = v;
         sum += v;
     }

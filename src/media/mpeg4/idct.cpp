@@ -54,6 +54,16 @@ void InverseDct(const int32_t* in, int16_t* out) {
         }
         Pass(x, 1);
     }
+    // Rows below the first that are all zero make every column DC-only: then each column is eight
+    // copies of its first value, exactly what the pass gives.
+    bool rows_below_zero = true;
+    for (int i = 8; i < 64 && rows_below_zero; ++i)
+        rows_below_zero = m[i] == 0;
+    if (rows_below_zero) {
+        for (int i = 0; i < 64; ++i)
+            out[i] = static_cast<int16_t>(std::clamp((m[i & 7] + 32) >> 6, -256, 255));
+        return;
+    }
     for (int col = 0; col < 8; ++col)
         Pass(m + col, 8);
     for (int i = 0; i < 64; ++i)

@@ -67,12 +67,19 @@ bool DecodeEscape(StreamReader& r, const TcoefLookup& lookup, std::span<const Tc
 // Writes an 8x8 block of samples, on top of a prediction when one is given.
 void StoreBlock(uint8_t* dst, int32_t stride, const int16_t* samples, const uint8_t* pred,
                 int32_t pred_stride) {
+    if (!pred) {
+        for (int j = 0; j < 8; ++j) {
+            uint8_t* d = dst + static_cast<size_t>(j) * stride;
+            for (int i = 0; i < 8; ++i)
+                d[i] = static_cast<uint8_t>(std::clamp<int>(samples[j * 8 + i], 0, 255));
+        }
+        return;
+    }
     for (int j = 0; j < 8; ++j) {
         uint8_t* d = dst + static_cast<size_t>(j) * stride;
-        for (int i = 0; i < 8; ++i) {
-            int v = samples[j * 8 + i] + (pred ? pred[j * pred_stride + i] : 0);
-            d[i] = static_cast<uint8_t>(std::clamp(v, 0, 255));
-        }
+        const uint8_t* p = pred + j * pred_stride;
+        for (int i = 0; i < 8; ++i)
+            d[i] = static_cast<uint8_t>(std::clamp(samples[j * 8 + i] + p[i], 0, 255));
     }
 }
 
@@ -89,9 +96,8 @@ void FillBlock(uint8_t* dst, int32_t stride, uint8_t value) {
 
 }  // namespace
 
-// Reads the TCOEF codes of one block from scan position pos on, into raster order.
-static bool DecodeTexture(StreamReader& r, bool intra, int pos, int32_t* coef, uint8_t* nonzero,
-                          int& count) {
+bool DecodeTexture(StreamReader& r, bool intra, int pos, int32_t* coef, uint8_t* nonzero,
+                   int& count) {
     const VlcTables& t = Tables();
     const TcoefLookup& lookup = intra ? t.intra : t.inter;
     std::span<const TcoefRow> rows = intra ? IntraTcoefRows() : InterTcoefRows();

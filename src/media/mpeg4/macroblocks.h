@@ -14,6 +14,12 @@
 
 namespace qv::mpeg4 {
 
+// Reads the TCOEF codes of one block (intra or inter table, with the three escape modes) from
+// scan position pos on into raster order: coef receives the levels, nonzero their raster
+// positions other than 0. False on a bad code, a run past position 63 or the end of the file.
+bool DecodeTexture(StreamReader& reader, bool intra, int pos, int32_t* coef, uint8_t* nonzero,
+                   int& count);
+
 class MacroblockDecoder {
   public:
     // Sizes the predictor stores for a layer (once per open).

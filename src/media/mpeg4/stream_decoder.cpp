@@ -169,9 +169,10 @@ int32_t StreamDecoder::SeekToIntraVop(int32_t unit_index, int32_t unit_kb, int32
     const int64_t unit = static_cast<int64_t>(std::max(unit_kb, 1)) * 1024;
     uint64_t p = static_cast<uint64_t>(std::max(unit_index, 0)) * static_cast<uint64_t>(unit);
     const uint64_t size = r.FileSize();
-    if (p >= size) {
-        if (direction >= 0) return 0;
-        p = size - 1;
+    // From past the end, a backward search starts at the last place a start code fits.
+    if (p + 5 > size) {
+        if (direction >= 0 || size < 5) return 0;
+        p = size - 5;
     }
     const uint64_t base = p - p % r.Granule();
     if (base != r.WindowOffset() && r.MapWindowAt(base) < 0) return -1;

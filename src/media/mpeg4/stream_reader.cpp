@@ -146,6 +146,7 @@ bool StreamReader::SkipBytes(uint64_t n) {
 
 bool StreamReader::ReadBitsSlow(int n, uint32_t& value) {
     value = 0;
+    if (n <= 0) return true;
     if (!cur_) return false;
     for (int i = 0; i < n; ++i) {
         if (bit_ >= 8) {
@@ -161,30 +162,9 @@ bool StreamReader::ReadBitsSlow(int n, uint32_t& value) {
     return true;
 }
 
-bool StreamReader::ReadBits(int n, uint32_t& value) {
+bool StreamReader::PeekBitsSlow(int n, uint32_t& value) {
     if (n <= 0) {
         value = 0;
-        return true;
-    }
-    if (end_ - cur_ >= 8 && bit_ < 8) {
-        uint64_t w = LoadBigEndian64(cur_) << bit_;
-        value = static_cast<uint32_t>(w >> (64 - n));
-        int total = bit_ + n;
-        cur_ += total >> 3;
-        bit_ = total & 7;
-        return true;
-    }
-    return ReadBitsSlow(n, value);
-}
-
-bool StreamReader::PeekBits(int n, uint32_t& value) {
-    if (n <= 0) {
-        value = 0;
-        return true;
-    }
-    if (end_ - cur_ >= 8 && bit_ < 8) {
-        uint64_t w = LoadBigEndian64(cur_) << bit_;
-        value = static_cast<uint32_t>(w >> (64 - n));
         return true;
     }
     Mark m = Save();

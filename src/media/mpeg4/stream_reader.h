@@ -3,7 +3,9 @@
 // first (ISO/IEC 14496-2 bitstream order).
 #pragma once
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -34,9 +36,31 @@ class StreamReader {
 
     // Reads n (0..32) bits into the low bits of value. False at the end of the file, with the bits
     // read so far in value.
-    bool ReadBits(int n, uint32_t& value);
+    bool ReadBits(int n, uint32_t& value) {
+        if (n > 0 && end_ - cur_ >= 8 && bit_ < 8) {
+            value = static_cast<uint32_t>((Load64() << bit_) >> (64 - n));
+            Consume(n);
+            return true;
+        }
+        return ReadBitsSlow(n, value);
+    }
     // As ReadBits, then puts the reader back where it was.
-    bool PeekBits(int n, uint32_t& value);
+    bool PeekBits(int n, uint32_t& value) {
+        if (n > 0 && end_ - cur_ >= 8 && bit_ < 8) {
+            value = static_cast<uint32_t>((Load64() << bit_) >> (64 - n));
+            return true;
+        }
+        return PeekBitsSlow(n, value);
+    }
+    // Consumes n (0..32) bits just peeked; false at the end of the file.
+    bool SkipBits(int n) {
+        if (end_ - cur_ >= 8 && bit_ < 8) {
+            Consume(n);
+            return true;
+        }
+        uint32_t ignored;
+        return ReadBitsSlow(n, ignored);
+    }
     // Number of 0 bits from the current bit up to the next 1 bit, not consumed; -1 if the file
     // ends first.
     int32_t CountZeroBitsAhead();
@@ -87,6 +111,19 @@ class StreamReader {
     Mark Save() const { return {window_offset_, static_cast<uint32_t>(cur_ - start_), bit_}; }
     void Restore(const Mark& m);
     bool ReadBitsSlow(int n, uint32_t& value);
+    bool PeekBitsSlow(int n, uint32_t& value);
+    uint64_t Load64() const {
+        uint64_t v;
+        std::memcpy(&v, cur_, 8);
+        if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap64(v);
+        return v;
+    }
+    // Moves on n bits inside the window (the caller checked that 8 bytes follow).
+    void Consume(int n) {
+        const int total = bit_ + n;
+        cur_ += total >> 3;
+        bit_ = total & 7;
+    }
     int32_t CountZeroBitsSlow();
     void Drop();
 

@@ -57,7 +57,7 @@ int32_t DecodeVlc(StreamReader& r, const VlcLookup& lookup, std::span<const VlcR
             r.ReadBits(lookup.MaxBits(), bits);
             return -1;
         }
-        r.ReadBits(e.length, bits);
+        r.SkipBits(e.length);
         return e.value;
     }
     return DecodeVlcBitByBit(r, rows, lookup.MaxBits());
@@ -67,16 +67,19 @@ int32_t DecodeTcoef(StreamReader& r, const TcoefLookup& lookup, std::span<const 
                     Tcoef& out) {
     uint32_t bits;
     int length = 0;
-    if (r.PeekBits(TcoefLookup::kBits, bits)) {
-        TcoefLookup::Entry e = lookup.Find(bits);
+    // The longest code and its sign bit in one look.
+    if (r.PeekBits(TcoefLookup::kBits + 1, bits)) {
+        TcoefLookup::Entry e = lookup.Find(bits >> 1);
         if (e.length == 0) {
             out = Tcoef{};
             return 0;
         }
-        length = e.length;
         out.run = e.run;
-        out.level = e.level;
         out.last = e.last;
+        const bool negative = (bits >> (TcoefLookup::kBits - e.length)) & 1u;
+        out.level = negative ? -e.level : e.level;
+        r.SkipBits(e.length + 1);
+        return 1;
     } else {
         const TcoefRow* hit;
         int32_t found = MatchTcoefBitByBit(r, rows, hit);

@@ -35,12 +35,14 @@ void ConvertToRgb(const uint8_t* y, int32_t y_stride, const uint8_t* u, const ui
         const uint8_t* us = u + static_cast<size_t>(row / 2) * c_stride;
         const uint8_t* vs = v + static_cast<size_t>(row / 2) * c_stride;
         uint8_t* out = picture.Row(row);
+        // Shifting instead of dividing by 1024 differs only for negative sums, and those
+        // saturate to 0 either way.
         for (int32_t x = 0; x < width; ++x) {
-            const int32_t cu = us[x / 2], cv = vs[x / 2];
+            const int32_t cu = us[x >> 1], cv = vs[x >> 1];
             const int32_t yt = t.luma[ys[x]];
-            out[0] = Saturate((yt + t.blue_u[cu]) / 1024);
-            out[1] = Saturate((yt - t.green_v[cv] - t.green_u[cu]) / 1024);
-            out[2] = Saturate((yt + t.red_v[cv]) / 1024);
+            out[0] = Saturate((yt + t.blue_u[cu]) >> 10);
+            out[1] = Saturate((yt - t.green_v[cv] - t.green_u[cu]) >> 10);
+            out[2] = Saturate((yt + t.red_v[cv]) >> 10);
             out += 3;
         }
     }

@@ -1,0 +1,126 @@
+// Decodes the same camera streams (150 pictures, GOP 15, ffmpeg's encoder with real motion) with
+// our decoder and with ffmpeg (-threads 1, output to -f null) in one run and prints the
+// throughput ratio at 640x480 and 1280x1024.
+//   qv-bench-mpeg4 [--benchmark_repetitions=N]
+// ffmpeg's time is its own user time ("-benchmark") for the whole stream, less the time of a
+// run that decodes a single picture (process start, probing), median of five runs each.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "media/mpeg4/stream_decoder.h"
+
+namespace {
+
+std::string Stream(int width) {
+    return std::string(QV_FIXTURE_DIR) + "/m4v/bench_" + (width == 1280 ? "1280x1024" : "640x480") +
+           ".m4v";
+}
+
+std::map<std::string, double> g_ours_seconds;  // per benchmark name: seconds per stream
+
+void Decode(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0));
+    const int deblock = static_cast<int>(state.range(1));
+    const bool rgb = state.range(2) != 0;
+    qv::mpeg4::StreamDecoder d;
+    if (d.OpenStreamFile(Stream(width)) <= 0) {
+        state.SkipWithError("no stream; run tools/m4v_fixtures/make_fixtures.sh --bench");
+        return;
+    }
+    d.deblock_method = deblock;
+    qv::Picture picture;
+    picture.Allocate(d.Width(), d.Height());
+    int pictures = 0;
+    for (auto _ : state) {
+        d.RewindToFirstVop();
+        pictures = 0;
+        while (d.DecodeNextFrame(rgb ? &picture : nullptr, nullptr, false, nullptr, nullptr,
+                                 nullptr) >= 0)
+            ++pictures;
+        benchmark::DoNotOptimize(picture.pixels.data());
+    }
+    state.counters["pictures_per_s"] =
+        benchmark::Counter(pictures, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+BENCHMARK(Decode)
+    ->ArgNames({"width", "deblock", "rgb"})
+    ->Args({640, 0, 0})
+    ->Args({640, 0, 1})
+    ->Args({640, 2, 1})
+    ->Args({1280, 0, 0})
+    ->Args({1280, 0, 1})
+    ->Args({1280, 2, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// User seconds ffmpeg reports for decoding the first `frames` pictures (0: all).
+double FfmpegUserSeconds(const std::string& path, int frames) {
+    std::string cmd = "ffmpeg -hide_banner -nostdin -benchmark -threads 1 -i " + path +
+                      (frames ? " -frames:v " + std::to_string(frames) : std::string()) +
+                      " -f null - 2>&1";
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return -1;
+    char line[512];
+    double utime = -1;
+    while (std::fgets(line, sizeof line, p)) {
+        const char* at = std::strstr(line, "utime=");
+        if (at) utime = std::atof(at + 6);
+    }
+    pclose(p);
+    return utime;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+class Collector : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs) {
+            if (r.error_occurred) continue;
+            const bool median = r.aggregate_name == "median";
+            if (r.run_type == Run::RT_Iteration || median) {
+                std::string name = r.run_name.str();
+                if (median || !g_ours_seconds.count(name))
+                    g_ours_seconds[name] = r.GetAdjustedRealTime() / 1e3;  // ms -> s
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string make =
+        std::string(QV_MAKE_FIXTURES) + " " + QV_FIXTURE_TOOL + " " + QV_FIXTURE_DIR + " --bench";
+    if (std::system(make.c_str()) != 0) return 1;
+    benchmark::Initialize(&argc, argv);
+    Collector reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\nffmpeg (-threads 1, -f null), user time less start-up, median of 5 runs:\n");
+    for (int width : {640, 1280}) {
+        std::vector<double> all, one;
+        for (int i = 0; i < 5; ++i) {
+            all.push_back(FfmpegUserSeconds(Stream(width), 0));
+            one.push_back(FfmpegUserSeconds(Stream(width), 1));
+        }
+        const double ffmpeg = Median(all) - Median(one);
+        std::printf("  %4d: %.4f s per stream (whole run %.4f s)\n", width, ffmpeg, Median(all));
+        for (const auto& [name, ours] : g_ours_seconds) {
+            if (name.find("width:" + std::to_string(width) + "/") == std::string::npos) continue;
+            std::printf("    ratio ffmpeg/ours for %-40s %.2f\n", name.c_str(),
+                        ours > 0 ? ffmpeg / ours : 0.0);
+        }
+    }
+    return 0;
+}
