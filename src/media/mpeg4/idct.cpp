@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace qv::mpeg4 {
 
 namespace {
@@ -39,12 +43,127 @@ inline void Pass(int16_t* x, int step) {
     x[7 * step] = S16(s0 - v);
 }
 
+#if defined(__SSE2__)
+// Round14(ca * x + cb * y) in eight 16-bit lanes, truncated to 16 bits like the scalar pass.
+inline __m128i Round14Pair(__m128i x, __m128i y, int16_t ca, int16_t cb) {
+    const __m128i k = _mm_set1_epi32(
+        static_cast<int32_t>(static_cast<uint16_t>(ca)) |
+        static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint16_t>(cb)) << 16));
+    const __m128i round = _mm_set1_epi32(8192);
+    __m128i lo = _mm_madd_epi16(_mm_unpacklo_epi16(x, y), k);
+    __m128i hi = _mm_madd_epi16(_mm_unpackhi_epi16(x, y), k);
+    lo = _mm_srai_epi32(_mm_add_epi32(lo, round), 14);
+    hi = _mm_srai_epi32(_mm_add_epi32(hi, round), 14);
+    lo = _mm_srai_epi32(_mm_slli_epi32(lo, 16), 16);
+    hi = _mm_srai_epi32(_mm_slli_epi32(hi, 16), 16);
+    return _mm_packs_epi32(lo, hi);
+}
+
+// (v + 32) >> 6 in 32 bits, clamped to -256..255.
+inline __m128i Descale(__m128i v) {
+    const __m128i add = _mm_set1_epi32(32);
+    __m128i lo = _mm_srai_epi32(_mm_unpacklo_epi16(v, v), 16);
+    __m128i hi = _mm_srai_epi32(_mm_unpackhi_epi16(v, v), 16);
+    lo = _mm_srai_epi32(_mm_add_epi32(lo, add), 6);
+    hi = _mm_srai_epi32(_mm_add_epi32(hi, add), 6);
+    __m128i r = _mm_packs_epi32(lo, hi);
+    r = _mm_max_epi16(r, _mm_set1_epi16(-256));
+    return _mm_min_epi16(r, _mm_set1_epi16(255));
+}
+
+// The pass down all eight columns of x[0..7] at once, one column per 16-bit lane.
+void PassLanes(__m128i* x) {
+    const __m128i x0 = x[0], x1 = x[1], x2 = x[2], x3 = x[3];
+    const __m128i x4 = x[4], x5 = x[5], x6 = x[6], x7 = x[7];
+    const __m128i e0 = _mm_add_epi16(x0, x4), e1 = _mm_sub_epi16(x0, x4);
+    const __m128i a = Round14Pair(x2, x6, 8866, -21406);
+    const __m128i b = Round14Pair(x2, x6, 21406, 8866);
+    const __m128i s0 = _mm_add_epi16(e0, b), s3 = _mm_sub_epi16(e0, b);
+    const __m128i s1 = _mm_add_epi16(e1, a), s2 = _mm_sub_epi16(e1, a);
+    const __m128i c = Round14Pair(x1, x7, 11585, -11585);
+    const __m128i d = Round14Pair(x1, x7, 11585, 11585);
+    const __m128i p = _mm_add_epi16(c, x5), q = _mm_sub_epi16(c, x5);
+    const __m128i r = _mm_add_epi16(d, x3), t = _mm_sub_epi16(d, x3);
+    const __m128i u = Round14Pair(p, r, 19265, -12872);
+    const __m128i v = Round14Pair(p, r, 12872, 19265);
+    const __m128i w = Round14Pair(t, q, 22725, -4520);
+    const __m128i z = Round14Pair(t, q, 4520, 22725);
+    x[0] = _mm_add_epi16(s0, v);
+    x[1] = _mm_add_epi16(s1, z);
+    x[2] = _mm_add_epi16(s2, w);
+    x[3] = _mm_add_epi16(s3, u);
+    x[4] = _mm_sub_epi16(s3, u);
+    x[5] = _mm_sub_epi16(s2, w);
+    x[6] = _mm_sub_epi16(s1, z);
+    x[7] = _mm_sub_epi16(s0, v);
+}
+
+void Transpose(__m128i* x) {
+    const __m128i a0 = _mm_unpacklo_epi16(x[0], x[1]), a1 = _mm_unpackhi_epi16(x[0], x[1]);
+    const __m128i a2 = _mm_unpacklo_epi16(x[2], x[3]), a3 = _mm_unpackhi_epi16(x[2], x[3]);
+    const __m128i a4 = _mm_unpacklo_epi16(x[4], x[5]), a5 = _mm_unpackhi_epi16(x[4], x[5]);
+    const __m128i a6 = _mm_unpacklo_epi16(x[6], x[7]), a7 = _mm_unpackhi_epi16(x[6], x[7]);
+    const __m128i b0 = _mm_unpacklo_epi32(a0, a2), b1 = _mm_unpackhi_epi32(a0, a2);
+    const __m128i b2 = _mm_unpacklo_epi32(a1, a3), b3 = _mm_unpackhi_epi32(a1, a3);
+    const __m128i b4 = _mm_unpacklo_epi32(a4, a6), b5 = _mm_unpackhi_epi32(a4, a6);
+    const __m128i b6 = _mm_unpacklo_epi32(a5, a7), b7 = _mm_unpackhi_epi32(a5, a7);
+    x[0] = _mm_unpacklo_epi64(b0, b4);
+    x[1] = _mm_unpackhi_epi64(b0, b4);
+    x[2] = _mm_unpacklo_epi64(b1, b5);
+    x[3] = _mm_unpackhi_epi64(b1, b5);
+    x[4] = _mm_unpacklo_epi64(b2, b6);
+    x[5] = _mm_unpackhi_epi64(b2, b6);
+    x[6] = _mm_unpacklo_epi64(b3, b7);
+    x[7] = _mm_unpackhi_epi64(b3, b7);
+}
+
+// Both passes: the row pass runs on the transposed block, so all work is eight lanes wide.
+void TransformSimd(const int16_t* m, int16_t* out) {
+    __m128i x[8];
+    for (int k = 0; k < 8; ++k)
+        x[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(m + 8 * k));
+    Transpose(x);
+    PassLanes(x);
+    Transpose(x);
+    PassLanes(x);
+    for (int k = 0; k < 8; ++k)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8 * k), Descale(x[k]));
+}
+
+void ColumnPass(const int16_t* m, int16_t* out) {
+    __m128i x[8];
+    for (int k = 0; k < 8; ++k)
+        x[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(m + 8 * k));
+    PassLanes(x);
+    for (int k = 0; k < 8; ++k)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8 * k), Descale(x[k]));
+}
+#else
+void ColumnPass(const int16_t* m, int16_t* out) {
+    int16_t t[64];
+    std::copy(m, m + 64, t);
+    for (int col = 0; col < 8; ++col)
+        Pass(t + col, 8);
+    for (int i = 0; i < 64; ++i)
+        out[i] = static_cast<int16_t>(std::clamp((t[i] + 32) >> 6, -256, 255));
+}
+#endif
+
 }  // namespace
 
 void InverseDct(const int32_t* in, int16_t* out) {
     int16_t m[64];
     for (int i = 0; i < 64; ++i)
         m[i] = S16(S16(in[i]) * 8);
+#if defined(__SSE2__)
+    bool lower_rows_empty = true;
+    for (int i = 8; i < 64 && lower_rows_empty; ++i)
+        lower_rows_empty = m[i] == 0;
+    if (!lower_rows_empty) {
+        TransformSimd(m, out);
+        return;
+    }
+#endif
     for (int row = 0; row < 8; ++row) {
         int16_t* x = m + 8 * row;
         // A row with only its first coefficient turns into eight copies of it.
@@ -64,10 +183,7 @@ void InverseDct(const int32_t* in, int16_t* out) {
             out[i] = static_cast<int16_t>(std::clamp((m[i & 7] + 32) >> 6, -256, 255));
         return;
     }
-    for (int col = 0; col < 8; ++col)
-        Pass(m + col, 8);
-    for (int i = 0; i < 64; ++i)
-        out[i] = static_cast<int16_t>(std::clamp((m[i] + 32) >> 6, -256, 255));
+    ColumnPass(m, out);
 }
 
 }  // namespace qv::mpeg4

@@ -1,6 +1,7 @@
 #include "media/mpeg4/macroblocks.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 #include <cstring>
 
@@ -32,36 +33,104 @@ bool DecodeDcDifferential(StreamReader& r, bool chroma, int32_t& diff) {
     return true;
 }
 
+// Bits straight from the mapped window, for the texture loop when the window holds far more than
+// a block can use (64 escape-coded coefficients are 240 bytes).
+struct WindowBits {
+    const uint8_t* p;
+    int bit;
+    static constexpr uint32_t kNeeded = 320;
+    uint32_t Peek(int n) const {
+        uint64_t v;
+        std::memcpy(&v, p, 8);
+        if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap64(v);
+        return static_cast<uint32_t>((v << bit) >> (64 - n));
+    }
+    void Skip(int n) {
+        bit += n;
+        p += bit >> 3;
+        bit &= 7;
+    }
+    bool Read(int n, uint32_t& v) {
+        v = Peek(n);
+        Skip(n);
+        return true;
+    }
+    int32_t Code(const TcoefLookup& lookup, std::span<const TcoefRow>, Tcoef& out) {
+        const uint32_t bits = Peek(TcoefLookup::kBits + 1);
+        const TcoefLookup::Entry e = lookup.Find(bits >> 1);
+        if (e.length == 0) return 0;
+        out.run = e.run;
+        out.last = e.last;
+        out.level = (bits >> (TcoefLookup::kBits - e.length)) & 1u ? -e.level : e.level;
+        Skip(e.length + 1);
+        return 1;
+    }
+};
+
+// The stream reader itself, anywhere in the file.
+struct ReaderBits {
+    StreamReader& r;
+    bool Read(int n, uint32_t& v) { return r.ReadBits(n, v); }
+    int32_t Code(const TcoefLookup& lookup, std::span<const TcoefRow> rows, Tcoef& out) {
+        return DecodeTcoef(r, lookup, rows, out);
+    }
+};
+
 // Escape modes of ISO/IEC 14496-2 6.3.8 after the escape code: a code with its level or run
 // raised by the table's LMAX or RMAX, or last, run and level written out.
-bool DecodeEscape(StreamReader& r, const TcoefLookup& lookup, std::span<const TcoefRow> rows,
-                  Tcoef& c) {
+template <class Bits>
+bool DecodeEscape(Bits& r, const TcoefLookup& lookup, std::span<const TcoefRow> rows, Tcoef& c) {
     uint32_t bit;
-    if (!r.ReadBits(1, bit)) return false;
+    if (!r.Read(1, bit)) return false;
     if (bit == 0) {
-        if (DecodeTcoef(r, lookup, rows, c) != 1) return false;
+        if (r.Code(lookup, rows, c) != 1) return false;
         int lmax = lookup.Lmax(c.last, c.run);
         if (lmax <= 0) return false;
         c.level += c.level < 0 ? -lmax : lmax;
         return true;
     }
-    if (!r.ReadBits(1, bit)) return false;
+    if (!r.Read(1, bit)) return false;
     if (bit == 0) {
-        if (DecodeTcoef(r, lookup, rows, c) != 1) return false;
+        if (r.Code(lookup, rows, c) != 1) return false;
         int rmax = lookup.Rmax(c.last, std::abs(c.level));
         if (rmax < 0) return false;
         c.run += rmax + 1;
         return true;
     }
     uint32_t last, run, marker, level;
-    if (!r.ReadBits(1, last) || !r.ReadBits(6, run)) return false;
-    if (!r.ReadBits(1, marker) || marker != 1) return false;
-    if (!r.ReadBits(12, level)) return false;
-    if (!r.ReadBits(1, marker) || marker != 1) return false;
+    if (!r.Read(1, last) || !r.Read(6, run)) return false;
+    if (!r.Read(1, marker) || marker != 1) return false;
+    if (!r.Read(12, level)) return false;
+    if (!r.Read(1, marker) || marker != 1) return false;
     c.last = static_cast<int32_t>(last);
     c.run = static_cast<int32_t>(run);
     c.level = level >= 2048 ? static_cast<int32_t>(level) - 4096 : static_cast<int32_t>(level);
     return true;
+}
+
+template <class Bits>
+bool TextureLoop(Bits& r, bool intra, int pos, int32_t* coef, uint8_t* nonzero, int& count) {
+    const VlcTables& t = Tables();
+    const TcoefLookup& lookup = intra ? t.intra : t.inter;
+    std::span<const TcoefRow> rows = intra ? IntraTcoefRows() : InterTcoefRows();
+    while (true) {
+        Tcoef c;
+        int32_t found = r.Code(lookup, rows, c);
+        if (found < 0) return false;
+        if (found == 0) {
+            uint32_t escape;
+            if (!r.Read(kTcoefEscapeLength, escape) || escape != kTcoefEscape) return false;
+            if (!DecodeEscape(r, lookup, rows, c)) return false;
+        }
+        pos += c.run;
+        if (pos > 63) return false;
+        int raster = kZigzag[pos];
+        coef[raster] = c.level;
+        if (raster != 0) nonzero[count++] = static_cast<uint8_t>(raster);
+        ++pos;
+        if (c.last) return true;
+        if (pos > 63) return false;
+    }
 }
 
 // Writes an 8x8 block of samples, on top of a prediction when one is given.
@@ -83,10 +152,11 @@ void StoreBlock(uint8_t* dst, int32_t stride, const int16_t* samples, const uint
     }
 }
 
-void CopyBlock(uint8_t* dst, int32_t stride, const uint8_t* src, int32_t src_stride, int size) {
-    for (int j = 0; j < size; ++j)
-        std::memcpy(dst + static_cast<size_t>(j) * stride, src + j * src_stride,
-                    static_cast<size_t>(size));
+template <int kSize>
+void CopyBlock(uint8_t* dst, int32_t stride, const uint8_t* src, int32_t src_stride) {
+    for (int j = 0; j < kSize; ++j)
+        std::memcpy(dst + static_cast<size_t>(j) * stride,
+                    src + static_cast<size_t>(j) * src_stride, kSize);
 }
 
 void FillBlock(uint8_t* dst, int32_t stride, uint8_t value) {
@@ -98,27 +168,14 @@ void FillBlock(uint8_t* dst, int32_t stride, uint8_t value) {
 
 bool DecodeTexture(StreamReader& r, bool intra, int pos, int32_t* coef, uint8_t* nonzero,
                    int& count) {
-    const VlcTables& t = Tables();
-    const TcoefLookup& lookup = intra ? t.intra : t.inter;
-    std::span<const TcoefRow> rows = intra ? IntraTcoefRows() : InterTcoefRows();
-    while (true) {
-        Tcoef c;
-        int32_t found = DecodeTcoef(r, lookup, rows, c);
-        if (found < 0) return false;
-        if (found == 0) {
-            uint32_t escape;
-            if (!r.ReadBits(kTcoefEscapeLength, escape) || escape != kTcoefEscape) return false;
-            if (!DecodeEscape(r, lookup, rows, c)) return false;
-        }
-        pos += c.run;
-        if (pos > 63) return false;
-        int raster = kZigzag[pos];
-        coef[raster] = c.level;
-        if (raster != 0) nonzero[count++] = static_cast<uint8_t>(raster);
-        ++pos;
-        if (c.last) return true;
-        if (pos > 63) return false;
+    if (r.BitOffset() < 8 && r.BytesLeftInWindow() >= WindowBits::kNeeded) {
+        WindowBits bits{r.CurrentPointer(), r.BitOffset()};
+        bool ok = TextureLoop(bits, intra, pos, coef, nonzero, count);
+        r.MoveWithinWindow(bits.p, bits.bit);
+        return ok;
     }
+    ReaderBits bits{r};
+    return TextureLoop(bits, intra, pos, coef, nonzero, count);
 }
 
 void MacroblockDecoder::Allocate(const LayerParams& layer) {
@@ -269,7 +326,7 @@ bool MacroblockDecoder::DecodeInterMacroblock(StreamReader& r, const VopParams&,
             if (chroma && force_grey)
                 FillBlock(dst, stride, 128);
             else
-                CopyBlock(dst, stride, pred, pred_stride, 8);
+                CopyBlock<8>(dst, stride, pred, pred_stride);
             continue;
         }
         Block& b = blocks_[k];
@@ -298,13 +355,13 @@ void MacroblockDecoder::CopyCoLocated(int32_t row, int32_t col, FrameBuffers& fr
     const int32_t ls = frames.LumaStride(), cs = frames.ChromaStride();
     size_t y_off = static_cast<size_t>(16 * row) * ls + 16 * col;
     size_t c_off = static_cast<size_t>(8 * row) * cs + 8 * col;
-    CopyBlock(cur.y.data() + y_off, ls, ref.y.data() + y_off, ls, 16);
+    CopyBlock<16>(cur.y.data() + y_off, ls, ref.y.data() + y_off, ls);
     if (force_grey) {
         FillBlock(cur.u.data() + c_off, cs, 128);
         FillBlock(cur.v.data() + c_off, cs, 128);
     } else {
-        CopyBlock(cur.u.data() + c_off, cs, ref.u.data() + c_off, cs, 8);
-        CopyBlock(cur.v.data() + c_off, cs, ref.v.data() + c_off, cs, 8);
+        CopyBlock<8>(cur.u.data() + c_off, cs, ref.u.data() + c_off, cs);
+        CopyBlock<8>(cur.v.data() + c_off, cs, ref.v.data() + c_off, cs);
     }
     ResetDcPredictors(row, col);
 }

@@ -38,36 +38,53 @@ inline uint8_t SampleClamped(const PlaneView& p, int32_t x, int32_t y) {
     return p.data[static_cast<size_t>(y) * p.stride + x];
 }
 
-// 8x8 chroma prediction at whole position (x0, y0) with half-sample flags; averages truncate.
-void PredictChroma(const PlaneView& p, int32_t x0, int32_t y0, int fx, int fy, uint8_t* out) {
-    bool inside = x0 >= 0 && y0 >= 0 && x0 + 9 <= p.stride && y0 + 9 <= p.rows;
-    for (int32_t j = 0; j < 8; ++j) {
+// 8x8 chroma prediction from rows s (stride apart) with half-sample flags; averages truncate.
+template <int kFx, int kFy>
+void Average(const uint8_t* s, int32_t stride, uint8_t* out) {
+    for (int32_t j = 0; j < 8; ++j, s += stride, out += 8) {
         for (int32_t i = 0; i < 8; ++i) {
-            int32_t x = x0 + i, y = y0 + j;
-            int s0, s1, s2, s3;
-            if (inside) {
-                const uint8_t* s = p.data + static_cast<size_t>(y) * p.stride + x;
-                s0 = s[0];
-                s1 = s[1];
-                s2 = s[p.stride];
-                s3 = s[p.stride + 1];
-            } else {
-                s0 = SampleClamped(p, x, y);
-                s1 = SampleClamped(p, x + 1, y);
-                s2 = SampleClamped(p, x, y + 1);
-                s3 = SampleClamped(p, x + 1, y + 1);
-            }
             int v;
-            if (fx && fy)
-                v = (s0 + s1 + s2 + s3) / 4;
-            else if (fx)
-                v = (s0 + s1) / 2;
-            else if (fy)
-                v = (s0 + s2) / 2;
+            if (kFx && kFy)
+                v = (s[i] + s[i + 1] + s[i + stride] + s[i + stride + 1]) / 4;
+            else if (kFx)
+                v = (s[i] + s[i + 1]) / 2;
+            else if (kFy)
+                v = (s[i] + s[i + stride]) / 2;
             else
-                v = s0;
-            out[j * 8 + i] = static_cast<uint8_t>(v);
+                v = s[i];
+            out[i] = static_cast<uint8_t>(v);
         }
+    }
+}
+
+void PredictChroma(const PlaneView& p, int32_t x0, int32_t y0, int fx, int fy, uint8_t* out) {
+    const uint8_t* src;
+    int32_t stride;
+    uint8_t edge[9 * 9];
+    if (x0 >= 0 && y0 >= 0 && x0 + 9 <= p.stride && y0 + 9 <= p.rows) {
+        src = p.data + static_cast<size_t>(y0) * p.stride + x0;
+        stride = p.stride;
+    } else {
+        // Near the edges the 9x9 samples are gathered with clamped coordinates first.
+        for (int32_t j = 0; j < 9; ++j)
+            for (int32_t i = 0; i < 9; ++i)
+                edge[j * 9 + i] = SampleClamped(p, x0 + i, y0 + j);
+        src = edge;
+        stride = 9;
+    }
+    switch ((fx ? 1 : 0) | (fy ? 2 : 0)) {
+        case 0:
+            Average<0, 0>(src, stride, out);
+            break;
+        case 1:
+            Average<1, 0>(src, stride, out);
+            break;
+        case 2:
+            Average<0, 1>(src, stride, out);
+            break;
+        default:
+            Average<1, 1>(src, stride, out);
+            break;
     }
 }
 

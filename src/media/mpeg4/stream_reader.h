@@ -88,6 +88,14 @@ class StreamReader {
     // payloads window by window.
     const uint8_t* CurrentPointer() const { return cur_; }
     uint32_t BytesLeftInWindow() const { return static_cast<uint32_t>(end_ - cur_); }
+    // Bits of the current byte already read (0..7; 8 after a read hit the end of the file).
+    int BitOffset() const { return bit_; }
+    // Puts the reader at byte p of the current window, bit offset bit (0..7), after a hot loop
+    // read the window directly.
+    void MoveWithinWindow(const uint8_t* p, int bit) {
+        cur_ = p;
+        bit_ = bit;
+    }
     // Moves to an absolute file offset (byte aligned). False, not moved, when past the end.
     bool SeekTo(uint64_t offset);
 

@@ -63,37 +63,18 @@ int32_t DecodeVlc(StreamReader& r, const VlcLookup& lookup, std::span<const VlcR
     return DecodeVlcBitByBit(r, rows, lookup.MaxBits());
 }
 
-int32_t DecodeTcoef(StreamReader& r, const TcoefLookup& lookup, std::span<const TcoefRow> rows,
-                    Tcoef& out) {
-    uint32_t bits;
-    int length = 0;
-    // The longest code and its sign bit in one look.
-    if (r.PeekBits(TcoefLookup::kBits + 1, bits)) {
-        TcoefLookup::Entry e = lookup.Find(bits >> 1);
-        if (e.length == 0) {
-            out = Tcoef{};
-            return 0;
-        }
-        out.run = e.run;
-        out.last = e.last;
-        const bool negative = (bits >> (TcoefLookup::kBits - e.length)) & 1u;
-        out.level = negative ? -e.level : e.level;
-        r.SkipBits(e.length + 1);
-        return 1;
-    } else {
-        const TcoefRow* hit;
-        int32_t found = MatchTcoefBitByBit(r, rows, hit);
-        if (found <= 0) {
-            out = Tcoef{};
-            return found;
-        }
-        length = hit->length;
-        out.run = hit->run;
-        out.level = hit->level;
-        out.last = hit->last;
+int32_t DecodeTcoefNearEnd(StreamReader& r, std::span<const TcoefRow> rows, Tcoef& out) {
+    const TcoefRow* hit;
+    int32_t found = MatchTcoefBitByBit(r, rows, hit);
+    if (found <= 0) {
+        out = Tcoef{};
+        return found;
     }
+    out.run = hit->run;
+    out.level = hit->level;
+    out.last = hit->last;
     uint32_t code_and_sign;
-    if (!r.ReadBits(length + 1, code_and_sign)) return -1;
+    if (!r.ReadBits(hit->length + 1, code_and_sign)) return -1;
     if (code_and_sign & 1u) out.level = -out.level;
     return 1;
 }

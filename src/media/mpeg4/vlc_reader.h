@@ -19,9 +19,28 @@ struct Tcoef {
     int32_t last = 0;
 };
 
+// The bit-by-bit match of DecodeTcoef, for the last bits of a file.
+int32_t DecodeTcoefNearEnd(StreamReader& reader, std::span<const TcoefRow> rows, Tcoef& out);
+
 // One TCOEF code and its sign bit: 1 found, 0 no code (the reader is left where it was, as for the
 // escape code), -1 the file ended.
-int32_t DecodeTcoef(StreamReader& reader, const TcoefLookup& lookup, std::span<const TcoefRow> rows,
-                    Tcoef& out);
+inline int32_t DecodeTcoef(StreamReader& reader, const TcoefLookup& lookup,
+                           std::span<const TcoefRow> rows, Tcoef& out) {
+    uint32_t bits;
+    // The longest code and its sign bit in one look.
+    if (!reader.PeekBits(TcoefLookup::kBits + 1, bits))
+        return DecodeTcoefNearEnd(reader, rows, out);
+    const TcoefLookup::Entry e = lookup.Find(bits >> 1);
+    if (e.length == 0) {
+        out = Tcoef{};
+        return 0;
+    }
+    out.run = e.run;
+    out.last = e.last;
+    const bool negative = (bits >> (TcoefLookup::kBits - e.length)) & 1u;
+    out.level = negative ? -e.level : e.level;
+    reader.SkipBits(e.length + 1);
+    return 1;
+}
 
 }  // namespace qv::mpeg4

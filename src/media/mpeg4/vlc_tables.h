@@ -55,7 +55,7 @@ class VlcLookup {
         int16_t value;
         uint8_t length;
     };
-    Entry Find(uint32_t bits) const { return entries_[bits]; }
+    Entry Find(uint32_t bits) const { return entries_.data()[bits]; }
 
   private:
     int max_bits_ = 0;
@@ -72,7 +72,7 @@ class TcoefLookup {
         uint8_t run;
         uint8_t level;
     };
-    Entry Find(uint32_t bits12) const { return entries_[bits12]; }
+    Entry Find(uint32_t bits12) const { return entries_.data()[bits12]; }
     // Largest level for (last, run) and largest run for (last, level); 0 / -1 when none.
     int Lmax(int last, int run) const;
     int Rmax(int last, int level) const;
