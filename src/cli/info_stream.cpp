@@ -29,7 +29,9 @@ bool HasOption(const Args& args, const char* name) {
 }  // namespace
 
 int InfoStream(const Args& args) {
-    const std::string& path = args.front()[0] != '-' ? args.front() : args.back();
+    std::string path;
+    for (const auto& a : args)
+        if (!a.empty() && a[0] != '-' && path.empty()) path = a;
     const bool tkm = KindOfPath(path) == RecordingKind::Tkm;
     mpeg4::StreamDecoder decoder;
     if (HasOption(args, "--trace")) decoder.log.SetSink(stderr);

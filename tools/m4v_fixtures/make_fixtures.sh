@@ -6,7 +6,9 @@ tool=$1
 root=$2/m4v
 mkdir -p "$root" "$2/seeds/fuzz_mpeg4_stream"
 stamp=$root/stamp
-if [ "${3:-}" != --bench ] && [ -f "$stamp" ] && [ "$stamp" -nt "$tool" ]; then exit 0; fi
+if [ "${3:-}" != --bench ] && [ -f "$stamp" ] && [ "$stamp" -nt "$tool" ] && [ "$stamp" -nt "$0" ]; then
+  exit 0
+fi
 make() { "$tool" "$root/$1" "${@:2}"; }
 if [ "${3:-}" = --bench ]; then
   for s in 640x480 1280x1024; do
@@ -21,6 +23,7 @@ for s in 176x144 320x240 640x480 1280x1024; do
 done
 make edgepan_176x144.m4v --size 176x144 --frames 30 --gop 15 --content pan --motion-est default \
   --ref "$root/edgepan_176x144.yuv"
+make tkm_176x144.tkm --size 176x144 --frames 20 --gop 5 --motion-est default
 make tkm_320x240.tkm --size 320x240 --frames 40 --gop 10 --motion-est zero --ref "$root/tkm_320x240.yuv"
 make seed_small.tkm --size 48x32 --frames 4 --gop 2 --motion-est default
 make seed_small.m4v --size 64x48 --frames 4 --gop 3 --motion-est default
