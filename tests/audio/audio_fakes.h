@@ -3,11 +3,13 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "audio/audio_clock.h"
@@ -135,6 +137,35 @@ class JumpingClock final : public AudioClock {
 
   private:
     std::atomic<int64_t> now_{0};
+};
+
+// A clock that moves only when the test moves it. The device records the deadline it waits for;
+// the test advances to it after handling the previous notice, so a slow feeding thread (a loaded
+// machine, a sanitizer build) can never let the device run dry.
+class SteppedClock final : public AudioClock {
+  public:
+    int64_t NowNs() override { return now_.load(); }
+    void WaitUntil(int64_t deadline, std::unique_lock<std::mutex>& lock,
+                   std::condition_variable& wake) override {
+        deadline_.store(deadline);
+        wake.wait_for(lock, std::chrono::milliseconds(1));
+    }
+    // Moves time to the deadline the device waits for; false when it waits for none within 5 s.
+    bool AdvanceToNextDeadline() {
+        for (int i = 0; i < 50000; ++i) {
+            const int64_t deadline = deadline_.load();
+            if (deadline > now_.load()) {
+                now_.store(deadline);
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+        }
+        return false;
+    }
+
+  private:
+    std::atomic<int64_t> now_{0};
+    std::atomic<int64_t> deadline_{-1};
 };
 
 // A clock that never moves: a paced device waits on it until woken.
