@@ -64,13 +64,13 @@ inline void Idct1D(int32_t* v, int step) {
 }
 
 // The row pass over the rows marked in row_mask (bit r = row r holds a non-zero coefficient),
-// in place; unmarked rows are zero and stay so. A row whose AC terms are all zero transforms to
-// its DC value repeated, which is filled in directly.
-inline void IdctRows(int32_t* block, unsigned row_mask) {
+// in place; unmarked rows are zero and stay so. Rows not marked in ac_mask hold only their first
+// coefficient and transform to it repeated, which is filled in directly.
+inline void IdctRows(int32_t* block, unsigned row_mask, unsigned ac_mask) {
     for (int row = 0; row < 8; ++row) {
         if (!(row_mask & (1u << row))) continue;
         int32_t* r = block + row * 8;
-        if ((r[1] | r[2] | r[3] | r[4] | r[5] | r[6] | r[7]) == 0) {
+        if (!(ac_mask & (1u << row))) {
             for (int i = 1; i < 8; ++i)
                 r[i] = r[0];
             continue;
@@ -107,7 +107,7 @@ inline void IdctColumns(const int32_t* in, int32_t* out) {
 
 // Rows then columns over a block in natural order; each output is the column result >> 10.
 inline void InverseDct(int32_t* block) {
-    IdctRows(block, 0xFF);
+    IdctRows(block, 0xFF, 0xFF);
     int32_t out[64];
     IdctColumns(block, out);
     for (int i = 0; i < 64; ++i)

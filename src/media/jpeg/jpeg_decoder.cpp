@@ -141,7 +141,7 @@ inline void DecodeBlock(BitReader& br, const ComponentTables& t, int32_t& predic
     predictor = static_cast<int32_t>(static_cast<uint32_t>(predictor) +
                                      static_cast<uint32_t>(DecodeDcDiff(br, *t.dc, error)));
     int32_t dc = Dequantise(predictor, t.quant[0]);
-    unsigned row_mask = 0;
+    unsigned row_mask = 0, ac_mask = 0;
     if (!error) {
         for (int k = 1; k < 64;) {
             AcStep st = NextAc(br, *t.fast, *t.ac);
@@ -158,6 +158,7 @@ inline void DecodeBlock(BitReader& br, const ComponentTables& t, int32_t& predic
             int n = kZigzagToNatural[k];
             coef[n] = Dequantise(st.value, t.quant[k]);
             row_mask |= 1u << (n >> 3);
+            ac_mask |= static_cast<unsigned>((n & 7) != 0) << (n >> 3);
             ++k;
         }
     }
@@ -168,7 +169,7 @@ inline void DecodeBlock(BitReader& br, const ComponentTables& t, int32_t& predic
     }
     coef[0] = dc;
     row_mask |= 1;
-    IdctRows(coef, row_mask);
+    IdctRows(coef, row_mask, ac_mask);
     int32_t v[64];
     if (row_mask == 1) {
         // Only the top row is non-zero: every column is flat.
