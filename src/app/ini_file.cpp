@@ -6,16 +6,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/ascii_case.h"
 #include "platform/file.h"
 
 namespace qv::app {
 namespace {
-
-std::string Lower(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 std::string Trim(const std::string& s) {
     size_t b = 0, e = s.size();
@@ -69,13 +64,13 @@ void IniFile::Parse(const std::string& text) {
         if (t.size() >= 2 && t.front() == '[') {
             size_t close = t.find(']');
             if (close != std::string::npos) {
-                section = Lower(Trim(t.substr(1, close - 1)));
+                section = LowerAscii(Trim(t.substr(1, close - 1)));
                 line.header = true;
             }
         } else if (!t.empty() && t[0] != ';' && t[0] != '#') {
             size_t eq = t.find('=');
             if (eq != std::string::npos && eq > 0) {
-                line.key = Lower(Trim(t.substr(0, eq)));
+                line.key = LowerAscii(Trim(t.substr(0, eq)));
                 line.value = Trim(t.substr(eq + 1));
             }
         }
@@ -94,14 +89,14 @@ std::string IniFile::Text() const {
 }
 
 int IniFile::FindHeader(const std::string& section) const {
-    const std::string s = Lower(section);
+    const std::string s = LowerAscii(section);
     for (size_t i = 0; i < lines_.size(); ++i)
         if (lines_[i].header && lines_[i].section == s) return static_cast<int>(i);
     return -1;
 }
 
 int IniFile::FindLine(const std::string& section, const std::string& key) const {
-    const std::string s = Lower(section), k = Lower(key);
+    const std::string s = LowerAscii(section), k = LowerAscii(key);
     for (size_t i = 0; i < lines_.size(); ++i)
         if (!lines_[i].header && lines_[i].section == s && lines_[i].key == k)
             return static_cast<int>(i);
@@ -125,8 +120,8 @@ void IniFile::PutString(const std::string& section, const std::string& key,
         return;
     }
     Line line;
-    line.section = Lower(section);
-    line.key = Lower(key);
+    line.section = LowerAscii(section);
+    line.key = LowerAscii(key);
     line.value = value;
     line.text = key + "=" + value;
     int h = FindHeader(section);

@@ -3,17 +3,12 @@
 #include <cctype>
 #include <new>
 
+#include "app/ascii_case.h"
 #include "app/main_window.h"
 #include "app/overlay_text.h"
 
 namespace qv::app {
 namespace {
-
-std::string Lower(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // Picture sizes a camera can write; anything beyond is a damaged header and must not drive an
 // allocation.
@@ -29,7 +24,7 @@ bool MainWindowLogic::OpenMovie(const std::string& path, int index) {
     movie_.szTitle = FileNameOf(path);
     ui_.caption = movie_.szTitle;
     ui_.status[0] = movie_.szTitle;
-    const std::string ext = Lower(ExtensionOf(path));
+    const std::string ext = LowerAscii(ExtensionOf(path));
     if (ext == ".m4v" || ext == ".tkm") {
         // Stream movies are not played yet: report them the way a stream that cannot be opened is
         // reported, and leave nothing open.
