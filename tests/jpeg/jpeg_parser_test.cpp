@@ -46,11 +46,11 @@ TEST(StandardAcTables, MatchTheTablesLibjpegTurboWrites) {
         if (!seg) break;
         const uint8_t* p = jpeg.data() + seg->payload_offset;
         if ((p[0] >> 4) != 1) continue;
-        HuffmanSpec spec{};
-        std::copy(p + 1, p + 17, spec.counts.begin());
-        std::copy(p + 17, p + 17 + 162, spec.symbols.begin());
+        HuffmanSpec codes{};
+        std::copy(p + 1, p + 17, codes.counts.begin());
+        std::copy(p + 17, p + 17 + 162, codes.symbols.begin());
         auto from_stream = std::make_unique<AcLookup>();
-        BuildAcLookup(spec, *from_stream);
+        BuildAcLookup(codes, *from_stream);
         const AcLookup& ours = (p[0] & 15) == 0 ? AcLuminanceLookup() : AcChrominanceLookup();
         EXPECT_TRUE(*from_stream == ours) << "AC table " << (p[0] & 15);
         ++checked;

@@ -32,16 +32,16 @@ const HuffmanSpec kStdAcChrominance = {
      0xd2, 0xd3, 0xd4, 0xd5, 0xd6, 0xd7, 0xd8, 0xd9, 0xda, 0xe2, 0xe3, 0xe4, 0xe5, 0xe6, 0xe7,
      0xe8, 0xe9, 0xea, 0xf2, 0xf3, 0xf4, 0xf5, 0xf6, 0xf7, 0xf8, 0xf9, 0xfa}};
 
-void BuildAcLookup(const HuffmanSpec& spec, AcLookup& out) {
+void BuildAcLookup(const HuffmanSpec& codes, AcLookup& out) {
     out.fill(0);
     uint32_t code = 0;
     int index = 0;
     for (int len = 1; len <= 16; ++len) {
-        for (int i = 0; i < spec.counts[len - 1]; ++i, ++code, ++index) {
+        for (int i = 0; i < codes.counts[len - 1]; ++i, ++code, ++index) {
             // Left-align the code in 16 bits and repeat its entry over every continuation.
             uint32_t first = code << (16 - len);
             uint32_t span = 1u << (16 - len);
-            uint16_t entry = static_cast<uint16_t>((len << 8) | spec.symbols[index]);
+            uint16_t entry = static_cast<uint16_t>((len << 8) | codes.symbols[index]);
             for (uint32_t j = 0; j < span; ++j)
                 out[first + j] = entry;
         }
@@ -76,9 +76,9 @@ std::unique_ptr<AcFastLookup> MakeFast(const AcLookup& codes) {
     return table;
 }
 
-std::unique_ptr<AcLookup> MakeLookup(const HuffmanSpec& spec) {
+std::unique_ptr<AcLookup> MakeLookup(const HuffmanSpec& codes) {
     auto table = std::make_unique<AcLookup>();
-    BuildAcLookup(spec, *table);
+    BuildAcLookup(codes, *table);
     return table;
 }
 

@@ -38,7 +38,8 @@ const AcFastLookup& AcLuminanceFast();
 const AcFastLookup& AcChrominanceFast();
 void BuildAcFast(const AcLookup& codes, AcFastLookup& out);
 
-// Builds a look-up table from a table specification (used for the two above and by tests).
-void BuildAcLookup(const HuffmanSpec& spec, AcLookup& out);
+// Builds a look-up table from the code counts and symbols of a Huffman table (used for the two
+// above and by tests).
+void BuildAcLookup(const HuffmanSpec& codes, AcLookup& out);
 
 }  // namespace qv
