@@ -39,7 +39,7 @@ class TimingClient final : public WaveOutClient {
 };
 
 TEST(NullWaveOut, FinishesEachBufferWhenItsBytesWouldHavePlayed) {
-    JumpingClock clock;
+    SteppedClock clock;
     TimingClient client(clock);
     const auto bytes = PatternBytes(1000);
     WaveHeader h[3];
@@ -53,6 +53,8 @@ TEST(NullWaveOut, FinishesEachBufferWhenItsBytesWouldHavePlayed) {
             ASSERT_EQ(device.Write(h[i]), WaveResult::Ok);
         }
         EXPECT_EQ(device.Write(h[0]), WaveResult::StillPlaying);
+        for (int i = 0; i < 3; ++i)
+            ASSERT_TRUE(clock.AdvanceToNextDeadline());
         ASSERT_TRUE(client.WaitFor(3));
     }
     double played = 0;
