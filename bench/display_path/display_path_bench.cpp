@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "app/main_window.h"
+#include "audio/system_wave_out.h"
 #include "recording.h"
 #include "ui/picture_view.h"
 
@@ -21,16 +22,15 @@ class NullPlatform : public qv::app::Platform {
     void Beep() override {}
     void ShowMessageWindow(int) override {}
     void ShowErrorBox(const std::string&, const std::string&) override {}
+    void ShowInformationBox(const std::string&, const std::string&) override {}
     std::vector<std::string> RunOpenDialog(const qv::app::OpenDialogRequest&) override {
         return {};
     }
     void ProcessPendingEvents() override {}
     void Wait(int) override {}
-    void BringToFront() override {}
     void ShowAbout() override {}
     void Quit() override {}
-    uint32_t TickMs() override { return 0; }
-    int64_t FileCreationTime(const std::string&) override { return 0; }
+    void WakeForAudioNotices() override {}
 };
 
 constexpr int kFrames = 30;
@@ -43,8 +43,11 @@ const std::string& Recording() {
 // One step through the movie per iteration, wrapping at its end; paint_percent 0 paints nothing.
 void DisplayPath(benchmark::State& state, int paint_percent) {
     NullPlatform platform;
+    qv::app::MachineServices host;
     auto reader = qv::app::MakeCameraAviReader();
-    qv::app::MainWindowLogic logic(platform, *reader, "");
+    auto stream = qv::app::MakeStreamMedia();
+    qv::audio::SystemWaveOutDevices sound;
+    qv::app::MainWindowLogic logic(platform, host, {*reader, *stream, sound}, "");
     logic.FormCreate({Recording()});
     logic.FormResize(1096, 702);
     logic.EmbedTimestamp1Click();

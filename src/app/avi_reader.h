@@ -23,6 +23,8 @@ class AviReader {
     virtual void Close() = 0;
 
     virtual int FrameCount() const = 0;
+    // Frames the recording's index lists; more than FrameCount() when the file ends early.
+    virtual int DeclaredFrameCount() const { return FrameCount(); }
     virtual int CurrentFrame() const = 0;
     virtual int Scale() const = 0;  // capture interval in seconds
     virtual int Rate() const = 0;

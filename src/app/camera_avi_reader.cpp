@@ -12,6 +12,7 @@ class CameraAviReader final : public AviReader {
     int Open(const std::string& path) override { return movie_.AviOpen(path); }
     void Close() override { movie_.AviClose(); }
     int FrameCount() const override { return movie_.FrameCount(); }
+    int DeclaredFrameCount() const override { return movie_.DeclaredFrameCount(); }
     int CurrentFrame() const override { return movie_.CurrentFrame(); }
     int Scale() const override { return movie_.Scale(); }
     int Rate() const override { return movie_.Rate(); }

@@ -5,16 +5,30 @@
 namespace qv::app {
 namespace {
 
+// The playlist group at (left, top), at most 200 high, with its rows, path and buttons inside.
+void PlacePlaylist(UiState& ui, int left, int top, int ch) {
+    Rect& list = ui[ctl::gbPlayList].rect;
+    list.left = left;
+    list.top = top;
+    list.height = std::min(ch - list.top - 4, 200);
+    Rect& rows = ui[ctl::lbPlayList].rect;
+    Rect& path = ui[ctl::lblFilePath].rect;
+    Rect& buttons = ui[ctl::pnlPLControls].rect;
+    rows.height = list.height - rows.top - buttons.height - path.height - 12;
+    path.top = rows.Bottom() + 4;
+    buttons.top = path.Bottom() + 4;
+}
+
 void LayoutAviPanels(UiState& ui, int cw, int ch) {
-    Rect& box = ui["ScrollBox1"].rect;
-    Rect& play = ui["pnlPlayCtrl"].rect;
-    Rect& seek = ui["gbSeek"].rect;
-    Rect& rate = ui["gbPlayRate"].rect;
-    Rect& stats = ui["gbStats"].rect;
-    Rect& motion = ui["gbMotion"].rect;
-    Rect& list = ui["gbPlayList"].rect;
+    Rect& box = ui[ctl::ScrollBox1].rect;
+    Rect& play = ui[ctl::pnlPlayCtrl].rect;
+    Rect& seek = ui[ctl::gbSeek].rect;
+    Rect& rate = ui[ctl::gbPlayRate].rect;
+    Rect& stats = ui[ctl::gbStats].rect;
+    Rect& motion = ui[ctl::gbMotion].rect;
+    Rect& list = ui[ctl::gbPlayList].rect;
     box.width = cw - rate.width - stats.width - motion.width - 16;
-    box.height = ch - play.height - seek.height - ui["StatusBar1"].rect.height - 16;
+    box.height = ch - play.height - seek.height - ui[ctl::StatusBar1].rect.height - 16;
     seek.width = box.width;
     play.top = box.Bottom() + 4;
     play.left = box.width / 2 - play.width / 2 + 4;
@@ -22,43 +36,40 @@ void LayoutAviPanels(UiState& ui, int cw, int ch) {
     rate.top = box.top;
     rate.left = box.width + 4;
     rate.height = box.height;
-    Rect& lbl = ui["lblRate"].rect;
+    Rect& lbl = ui[ctl::lblRate].rect;
     lbl.left = rate.left;
     lbl.top = play.top;
     stats.top = rate.top;
     stats.left = rate.left + rate.width + 4;
     motion.top = stats.top;
     motion.left = stats.left + stats.width + 4;
-    ui["pnlWhere"].rect.width = seek.width - 8;
-    list.left = stats.left;
-    list.top = motion.Bottom() + 4;
-    list.height = std::min(ch - list.top - 4, 200);
-    Rect& info = ui["gbMovieInfo"].rect;
+    ui[ctl::pnlWhere].rect.width = seek.width - 8;
+    PlacePlaylist(ui, stats.left, motion.Bottom() + 4, ch);
+    Rect& info = ui[ctl::gbMovieInfo].rect;
     info.left = list.left;
     info.top = list.Bottom();
-    Rect& rows = ui["lbPlayList"].rect;
-    Rect& path = ui["lblFilePath"].rect;
-    Rect& buttons = ui["pnlPLControls"].rect;
-    rows.height = list.height - rows.top - buttons.height - path.height - 12;
-    path.top = rows.Bottom() + 4;
-    buttons.top = path.Bottom() + 4;
 }
 
 void LayoutStreamPanels(UiState& ui, LayoutKind kind, int cw, int ch) {
-    Rect& box = ui["ScrollBox1"].rect;
-    Rect& play = ui["pnlPlayCtrl"].rect;
-    Rect& seek = ui["gbSeek"].rect;
-    box.width = kind == LayoutKind::Stream ? cw - (ui["gbPlayList"].rect.width + 16) : cw - 16;
-    box.height = ch - play.height - seek.height - ui["StatusBar1"].rect.height - 16;
+    Rect& box = ui[ctl::ScrollBox1].rect;
+    Rect& play = ui[ctl::pnlPlayCtrl].rect;
+    Rect& seek = ui[ctl::gbSeek].rect;
+    box.width = kind == LayoutKind::Stream ? cw - (ui[ctl::gbPlayList].rect.width + 16) : cw - 16;
+    box.height = ch - play.height - seek.height - ui[ctl::StatusBar1].rect.height - 16;
     play.top = box.Bottom() + 4;
     play.left = box.width / 2 - play.width / 2 + 4;
     seek.top = play.Bottom() + 4;
+    // The seek area and the playlist follow the picture, so nothing overlaps it and nothing keeps
+    // the place a camera AVI's layout gave it.
+    seek.width = box.width;
+    ui[ctl::pnlWhere].rect.width = seek.width - 8;
+    if (kind == LayoutKind::Stream) PlacePlaylist(ui, box.Right() + 4, box.top, ch);
 }
 
 }  // namespace
 
 void LayoutPanels(UiState& ui, LayoutKind kind, int client_width, int client_height) {
-    Rect& box = ui["ScrollBox1"].rect;
+    Rect& box = ui[ctl::ScrollBox1].rect;
     box.top = 4;
     box.left = 4;
     if (kind == LayoutKind::Avi)
@@ -66,7 +77,7 @@ void LayoutPanels(UiState& ui, LayoutKind kind, int client_width, int client_hei
     else
         LayoutStreamPanels(ui, kind, client_width, client_height);
     // The status bar lies along the bottom edge over the whole width.
-    Rect& status = ui["StatusBar1"].rect;
+    Rect& status = ui[ctl::StatusBar1].rect;
     status.left = 0;
     status.top = client_height - status.height;
     status.width = client_width;

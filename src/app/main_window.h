@@ -1,34 +1,57 @@
-// Everything the main window decides, without the window: start-up and settings, opening movies,
-// the playback engine, display and zoom, the playlist, the statistics and timestamp and the movie
-// information. Handlers keep the names of the controls and events that call them; the toolkit
-// forwards its signals here and repaints from ui().
+// Everything the main window decides, without the window: a coordinator of small objects. The
+// open recording is a movie source of its kind; the playback engine moves it through time; the
+// overlay decorates its pictures; the playlist, zoom, layout and settings stay here. Handlers keep
+// the names of the controls and events that call them; the toolkit forwards its signals here and
+// repaints from ui().
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
+#include "app/avi_movie_source.h"
 #include "app/avi_reader.h"
-#include "app/diagnostics_view.h"
+#include "app/host_services.h"
 #include "app/ini_file.h"
 #include "app/lang_dispatcher.h"
 #include "app/open_movie.h"
+#include "app/overlay.h"
 #include "app/platform_seam.h"
-#include "app/play_state.h"
+#include "app/playback_engine.h"
 #include "app/playlist.h"
 #include "app/settings.h"
+#include "app/stream_media.h"
+#include "app/stream_movie_source.h"
 #include "app/ui_state.h"
+#include "audio/wave_out.h"
+#include "diag/diagnostics_logic.h"
 
 namespace qv::app {
 
 enum class MouseButton { Left, Right, Middle };
 
-class MainWindowLogic {
+// The readers and the sound output the player plays recordings with.
+struct PlayerMedia {
+    AviReader& avi;
+    StreamMedia& stream;
+    audio::WaveOutDevices& sound;
+};
+
+class MainWindowLogic final : private EntryNavigator, private MovieWindow {
   public:
-    MainWindowLogic(Platform& platform, AviReader& reader, std::string settings_path);
+    MainWindowLogic(Platform& platform, HostServices& host, PlayerMedia media,
+                    std::string settings_path);
+    ~MainWindowLogic() override;
 
     // Start-up and close.
     void FormCreate(const std::vector<std::string>& arguments);
-    void FormShow(int screen_width, int screen_height);
+    // The window is shown on a desktop of the given screens (their usable areas, the primary
+    // first): a window saved on a screen that is gone, or too large for its screen, is brought
+    // back onto one.
+    void FormShow(const std::vector<Rect>& screens);
+    void FormShow(int screen_width, int screen_height) {
+        FormShow(std::vector<Rect>{{0, 0, screen_width, screen_height}});
+    }
     void FormClose();
     void Exit1Click();
     void About1Click();
@@ -41,28 +64,30 @@ class MainWindowLogic {
     void CloseMovie();
 
     // Playback.
-    void Timer1Timer();
+    void Timer1Timer() { engine_.Timer1Timer(); }
     void sbForwardClick() { StartPlay(+1); }
     void sbBackwardClick() { StartPlay(-1); }
     void sbPauseClick() { PausePlay(); }
     void sbStopClick() { StopPlay(); }
-    void sbNextClick();
-    void sbPreviousClick();
+    void sbNextClick() { engine_.StepForward(); }
+    void sbPreviousClick() { engine_.StepBack(); }
     void FormKeyPress(char key);
     // Returns true when the key was handled and must not reach the focused control.
     bool FormKeyUp(int virtual_key);
-    void tbRateChange(int position);
-    void tbRateEnter() { play_.bSeekGuard = true; }
-    void tbRateExit() { play_.bSeekGuard = false; }
-    void tbWhereChange(int position);
-    void tbWhereEnter() { play_.bSeekFocus = true; }
-    void tbWhereExit() { play_.bSeekFocus = false; }
-    void StartPlay(int direction);
-    void PausePlay();
-    void StopPlay();
-    void DisableTransport();
-    void ShowAviFrame(bool move_bars);
-    void SpeedToTimer();
+    void tbRateChange(int position) { engine_.tbRateChange(position); }
+    void tbRateEnter() { engine_.State().bSeekGuard = true; }
+    void tbRateExit() { engine_.State().bSeekGuard = false; }
+    void tbWhereChange(int position) { engine_.tbWhereChange(position); }
+    void tbWhereEnter() { engine_.State().bSeekFocus = true; }
+    void tbWhereExit() { engine_.State().bSeekFocus = false; }
+    void StartPlay(int direction) { engine_.StartPlay(direction); }
+    void PausePlay() { engine_.PausePlay(); }
+    void StopPlay() { engine_.StopPlay(); }
+    void DisableTransport() { engine_.DisableTransport(); }
+    // Window message 0x501: the sound output's notices wait on the window's thread.
+    void WmAudioNotice() { tkm_.HandleAudioNotices(); }
+    // Window message 0x500: the next picture of a playing .tkm.
+    void WmNextTkmPicture() { tkm_.NextTkmPicture(); }
 
     // Display and zoom.
     void FormResize(int client_width, int client_height);
@@ -72,7 +97,7 @@ class MainWindowLogic {
     void Varzoom1Click();
     void ApplyZoom();
     void CenterImage();
-    void LayoutWindow();
+    void LayoutWindow() override;
 
     // Playlist.
     void Open1Click();
@@ -82,75 +107,81 @@ class MainWindowLogic {
     // first row in view.
     void lbPlayListMouseMove(int x, int y, int list_width, int list_height, int item_height,
                              int top_row);
-    void lbPlayListExit() { ui_.SetText("lblFilePath", ""); }
+    void lbPlayListExit() { ui_.SetText(ctl::lblFilePath, ""); }
     void bPreviousClick();
     void bSkipClick();
     void bClearPlayListClick();
     void AddFile(const std::string& path);
     void ShowPlaylist();
-    void PlayEntry(int index);
+    void PlayEntry(int index) override;
     void ClearPlaylist();
 
-    // Overlay and menu toggles.
+    // Menu toggles.
     void EmbedTimestamp1Click();
     void Deblock1Click();
-    void DecoratePicture(Picture& picture);
-    void UpdateElapsed();
 
     const UiState& ui() const { return ui_; }
     UiState& ui() { return ui_; }
     const TOpenMovie& movie() const { return movie_; }
-    const TPlayState& play() const { return play_; }
+    const TPlayState& play() const { return engine_.State(); }
     const TPlaylist& playlist() const { return playlist_; }
     const PlayerSettings& settings() const { return settings_; }
     int zoom() const { return nZoom_; }
-    bool embed_time() const { return g_bEmbedTime_; }
+    bool embed_time() const { return overlay_.g_bEmbedTime; }
     int deblock_method() const { return g_nDeblockMethod_; }
     LanguageDispatcher& language() { return lang_; }
     // What the diagnostics window shows; it sets visible while it is up.
-    DiagnosticsView& diagnostics() { return diag_; }
+    diag::DiagnosticsLogic& diagnostics() { return diag_; }
     const std::string& settings_path() const { return settings_path_; }
     // Base name of the entry played last; the export dialog proposes names from it.
     const std::string& entry_base_name() const { return entry_base_name_; }
+    PlaybackEngine& engine() { return engine_; }
+    const TkmMovieSource& tkm_source() const { return tkm_; }
+    // The window is maximised (the toolkit keeps this up to date; it is saved at close).
+    bool maximised = false;
 
   private:
-    bool OpenAvi(const std::string& path, int index);
-    void ReportOpenFailure(int selector);
-    void ShowPicture(const Picture& picture);
-    void SetTimerEnabled(bool on);
-    void SetRate(int speed);
-    void SetSeekBars(int position);
-    void ShowProgressBar();
-    void ShowSeekBar();
-    void EnableAfterPause();
-    int Frames() const { return reader_.FrameCount(); }
-    int CurFrame() const { return reader_.CurrentFrame(); }
-    bool EnglishActive() const { return lang_.IsFirstLanguageActive(); }
+    // EntryNavigator.
+    bool HasNeighbour(int delta) const override;
+    bool OpenNeighbour(int delta) override;
+    int CurrentEntry() const override { return playlist_.nCurrent; }
+    // MovieWindow.
+    void ShowPicture(const Picture& picture) override;
+    void FitPicture(bool choose_zoom) override;
+    void ReportOpenFailure(int selector) override;
+    void ReportCutShort(const std::string& path, int frames, int declared_frames) override;
+    bool EnglishActive() const override { return lang_.IsFirstLanguageActive(); }
+    int DeblockMethod() const override { return g_nDeblockMethod_; }
+
+    MovieSource* SourceFor(RecordingKind kind);
+    // Nothing open: the picture, the statistics, the movie information and the movie's status
+    // panels are emptied.
+    void ClearMovieDisplay();
 
     Platform& platform_;
-    AviReader& reader_;
+    HostServices& host_;
+    PlayerMedia media_;
     std::string settings_path_;
     IniFile ini_;
     PlayerSettings settings_;
     LanguageDispatcher lang_;
     UiState ui_;
     TOpenMovie movie_;
-    TPlayState play_;
     TPlaylist playlist_;
+    diag::DiagnosticsLogic diag_;
+    Overlay overlay_;
+    PlaybackEngine engine_;
+    AviMovieSource avi_;
+    M4vMovieSource m4v_;
+    TkmMovieSource tkm_;
 
-    bool bOpening_ = false;
     bool bFirstAvi_ = true;
     bool start_on_show_ = false;
-    bool timer_enabled_ = false;
     bool closed_ = false;
-    int last_direction_ = 1;  // direction to resume when the speed leaves 0
     int nZoom_ = 100;
-    bool g_bEmbedTime_ = false;
     int g_nDeblockMethod_ = 2;
-    int64_t nElapsedMsSum_ = 0;
-    int64_t nElapsedSec_ = 0;
-    DiagnosticsView diag_;
     std::string entry_base_name_;
+    std::set<std::string> cut_short_reported_;
 };
 
 }  // namespace qv::app

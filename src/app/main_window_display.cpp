@@ -1,9 +1,7 @@
-// Showing pictures: zoom, the image's place, the window layout, the statistics labels and the
-// embedded timestamp.
+// Showing pictures: zoom, the image's place, the window layout and the menu toggles of the
+// timestamp and the deblocking filter.
 #include "app/layout.h"
 #include "app/main_window.h"
-#include "app/overlay_text.h"
-#include "app/stamp.h"
 #include "app/zoom.h"
 
 namespace qv::app {
@@ -17,11 +15,23 @@ constexpr int kScrollBoxBorder = 2;
 void MainWindowLogic::ShowPicture(const Picture& picture) {
     ui_.picture = &picture;
     ++ui_.picture_serial;
-    ui_.Show("Image1", true);
+    ui_.Show(ctl::Image1, true);
+}
+
+void MainWindowLogic::FitPicture(bool choose_zoom) {
+    if (choose_zoom && bFirstAvi_) {
+        nZoom_ = movie_.nWidth < 1280 ? 100 : 50;
+        bFirstAvi_ = false;
+    }
+    // Every movie lays the window out for its kind and sizes the image for its own picture at
+    // the zoom: a recording of another kind or size played before must not leave its layout or
+    // stretch this one.
+    ApplyZoom();
+    LayoutWindow();
 }
 
 void MainWindowLogic::ApplyZoom() {
-    ControlState& image = ui_["Image1"];
+    ControlState& image = ui_[ctl::Image1];
     if (nZoom_ > 0) {
         image.fill_parent = false;
         ZoomedImageSize(nZoom_, movie_.nWidth, movie_.nHeight, 0, 0, image.rect.width,
@@ -32,17 +42,17 @@ void MainWindowLogic::ApplyZoom() {
 }
 
 void MainWindowLogic::CenterImage() {
-    ControlState& image = ui_["Image1"];
-    const Rect& box = ui_["ScrollBox1"].rect;
+    ControlState& image = ui_[ctl::Image1];
+    const Rect& box = ui_[ctl::ScrollBox1].rect;
     const int cw = box.width - 2 * kScrollBoxBorder, ch = box.height - 2 * kScrollBoxBorder;
     image.fill_parent = nZoom_ <= 0;
     image.rect = CenteredImage(nZoom_, image.rect.width, image.rect.height, cw, ch);
 }
 
 void MainWindowLogic::LayoutWindow() {
-    const LayoutKind kind = movie_.nType == kM4v   ? LayoutKind::Stream
-                            : movie_.nType == kTkm ? LayoutKind::StreamWithSound
-                                                   : LayoutKind::Avi;
+    LayoutKind kind = LayoutKind::Avi;
+    if (movie_.Kind() == RecordingKind::M4v) kind = LayoutKind::Stream;
+    if (movie_.Kind() == RecordingKind::Tkm) kind = LayoutKind::StreamWithSound;
     LayoutPanels(ui_, kind, ui_.client_width, ui_.client_height);
     CenterImage();
 }
@@ -74,46 +84,16 @@ void MainWindowLogic::Varzoom1Click() {
     ApplyZoom();
 }
 
-void MainWindowLogic::UpdateElapsed() {
-    if (reader_.HasCaptureClock() || reader_.Metadata().clock_seen) {
-        nElapsedMsSum_ += reader_.LastIntervalMs();
-        nElapsedSec_ = nElapsedMsSum_ / 1000;
-    } else {
-        nElapsedSec_ = static_cast<int64_t>(CurFrame()) * movie_.nCapInterval;
-    }
-    if (reader_.EventRecording()) {
-        if (EnglishActive()) ui_.SetText("lblElapsedTimeTitle", "Event Number");
-        ui_.SetText("lblElapsedTime", EventNumberText(reader_.EventList(), CurFrame()));
-    } else {
-        if (EnglishActive()) ui_.SetText("lblElapsedTimeTitle", "Elapsed Time");
-        ui_.SetText("lblElapsedTime", FormatElapsed(nElapsedSec_));
-    }
-}
-
-void MainWindowLogic::DecoratePicture(Picture& picture) {
-    if (movie_.nType != kAvi) return;
-    std::string date, time;
-    reader_.DateTime(nElapsedSec_, date, time);
-    ui_.SetText("lblDate", date);
-    ui_.SetText("lblTime", time);
-    const DisplayFlags& flags = reader_.Flags();
-    ui_.Show("lblCapInterval", flags.ShowCaptureInterval);
-    ui_.Show("lblCapIntervalTitle", flags.ShowCaptureInterval);
-    if (flags.ShowCaptureInterval && flags.IntervalAsap) ui_.SetText("lblCapInterval", "ASAP");
-    ui_.Show("lblElapsedTime", flags.ShowElapsedTime);
-    ui_.Show("lblElapsedTimeTitle", flags.ShowElapsedTime);
-    if (g_bEmbedTime_) StampText(picture, StampTextFor(movie_.nWidth, date, time));
-}
-
 void MainWindowLogic::EmbedTimestamp1Click() {
-    g_bEmbedTime_ = !g_bEmbedTime_;
-    ui_["EmbedTimestamp1"].checked = g_bEmbedTime_;
+    overlay_.g_bEmbedTime = !overlay_.g_bEmbedTime;
+    ui_[ctl::EmbedTimestamp1].checked = overlay_.g_bEmbedTime;
 }
 
 void MainWindowLogic::Deblock1Click() {
-    if (bOpening_) return;
+    if (engine_.bOpening) return;
     g_nDeblockMethod_ = g_nDeblockMethod_ != 0 ? 0 : 2;
-    ui_["Deblock1"].checked = g_nDeblockMethod_ != 0;
+    ui_[ctl::Deblock1].checked = g_nDeblockMethod_ != 0;
+    media_.stream.SetDeblockMethod(g_nDeblockMethod_);
 }
 
 }  // namespace qv::app

@@ -7,8 +7,9 @@ namespace qv::app {
 void MainWindowLogic::AddFile(const std::string& path) {
     if (!IsAcceptedExtension(ExtensionOf(path)) || playlist_.nCount() >= TPlaylist::kMaxEntries)
         return;
-    const int64_t created = platform_.FileCreationTime(path);
-    if (playlist_.Add(path, created, play_.bPlaying) >= 0 && play_.bPlaying)
+    const int64_t created = host_.FileCreationTime(path);
+    const bool playing = engine_.State().bPlaying;
+    if (playlist_.Add(path, created, playing) >= 0 && playing)
         ui_.playlist_selected = playlist_.nCurrent;
 }
 
@@ -18,7 +19,8 @@ void MainWindowLogic::ShowPlaylist() {
 }
 
 void MainWindowLogic::PlayEntry(int index) {
-    if (play_.bPlaying) StopPlay();
+    // The movie on screen is about to be replaced: stop it where it is, without rewinding it.
+    engine_.Halt();
     // Nothing to play: an empty list has no entry to wrap to.
     if (playlist_.nCount() == 0) return;
     index = playlist_.Wrap(index);
@@ -29,18 +31,19 @@ void MainWindowLogic::PlayEntry(int index) {
         return;
     }
     entry_base_name_ = BaseNameOf(playlist_[index].szPath);
-    int direction = +1;
-    if (movie_.nType == kAvi) {
-        direction = play_.nDirection != 0 ? play_.nDirection : last_direction_;
-        if (direction == -1) reader_.SeekEnd();
-    }
+    TPlayState& play = engine_.State();
+    const int direction = !engine_.Source()->CanPlayBackward() ? +1
+                          : play.nDirection != 0               ? play.nDirection
+                                                               : engine_.LastDirection();
+    // The new movie's first picture is on screen before its playback starts.
+    engine_.Source()->ShowOpeningPicture(direction);
     StartPlay(direction);
 }
 
 void MainWindowLogic::ClearPlaylist() {
     CloseMovie();
     playlist_.Clear();
-    play_.nDirection = 1;
+    engine_.State().nDirection = 1;
     DisableTransport();
     ui_.playlist_rows.clear();
 }
@@ -51,15 +54,20 @@ void MainWindowLogic::Open1Click() {
     playlist_.Clear();
     for (const std::string& path : chosen)
         AddFile(path);
+    // A movie that plays on keeps its place if the new list holds it; otherwise it stands before
+    // the first entry, so stepping or playing on never reaches past the new list.
+    playlist_.nCurrent = -1;
+    for (int i = 0; i < playlist_.nCount(); ++i)
+        if (movie_.nType != kNone && playlist_[i].szPath == movie_.szPath) playlist_.nCurrent = i;
     ShowPlaylist();
-    if (!play_.bPlaying) PlayEntry(0);
+    if (!engine_.State().bPlaying) PlayEntry(0);
 }
 
 void MainWindowLogic::FilesDropped(const std::vector<std::string>& paths) {
     for (const std::string& path : paths)
         AddFile(path);
     ShowPlaylist();
-    if (!play_.bPlaying) PlayEntry(0);
+    if (!engine_.State().bPlaying) PlayEntry(0);
 }
 
 void MainWindowLogic::lbPlayListDblClick(int row) {
@@ -73,11 +81,11 @@ void MainWindowLogic::lbPlayListMouseMove(int x, int y, int list_width, int list
     const int row = (item_height > 0 ? y / item_height : 0) + top_row;
     const bool on_entry = row >= 0 && row < playlist_.nCount() && x >= 4 && y >= 4 &&
                           y <= list_height - 4 && x <= list_width - 16;
-    ui_.SetText("lblFilePath", on_entry ? playlist_[row].szPath : std::string());
+    ui_.SetText(ctl::lblFilePath, on_entry ? playlist_[row].szPath : std::string());
 }
 
 void MainWindowLogic::bPreviousClick() {
-    if (playlist_.nCurrent == 0)
+    if (playlist_.nCurrent <= 0)
         platform_.Beep();
     else
         PlayEntry(playlist_.nCurrent - 1);
@@ -94,15 +102,14 @@ void MainWindowLogic::bClearPlayListClick() {
     StopPlay();
     platform_.Wait(250);
     ClearPlaylist();
+    ClearMovieDisplay();
     ui_.status[0] = "[none]";
-    for (int i = 1; i <= 3; ++i)
-        ui_.status[static_cast<size_t>(i)].clear();
-    ShowProgressBar();
-    for (const char* n : {"sbSearchForward", "sbSearchBackward", "sbStopSearch"})
-        ui_.Enable(n, false);
+    engine_.ShowProgressBar();
+    engine_.SetTransport({.search_backward = Switch::Off,
+                          .search_forward = Switch::Off,
+                          .stop_search = Switch::Off});
     ui_.caption = "[none]";
-    ui_.Enable("EmbedTimestamp1", true);
-    ui_.Show("Image1", false);
+    ui_.Enable(ctl::EmbedTimestamp1, true);
 }
 
 }  // namespace qv::app

@@ -22,10 +22,24 @@ std::string MessageText(int selector) {
     }
 }
 
-MainWindowLogic::MainWindowLogic(Platform& platform, AviReader& reader, std::string settings_path)
-    : platform_(platform), reader_(reader), settings_path_(std::move(settings_path)) {
+MainWindowLogic::MainWindowLogic(Platform& platform, HostServices& host, PlayerMedia media,
+                                 std::string settings_path)
+    : platform_(platform),
+      host_(host),
+      media_(media),
+      settings_path_(std::move(settings_path)),
+      overlay_(ui_, lang_),
+      engine_(platform, ui_, diag_, *this),
+      avi_(media.avi, {platform, host, ui_, movie_, engine_, overlay_, diag_, settings_, *this}),
+      m4v_(media.stream, {platform, host, ui_, movie_, engine_, overlay_, diag_, settings_, *this}),
+      tkm_(media.stream, media.sound,
+           {platform, host, ui_, movie_, engine_, overlay_, diag_, settings_, *this}) {
     BuildMainWindowDesign(ui_);
     ClearPlaylist();
+}
+
+MainWindowLogic::~MainWindowLogic() {
+    CloseMovie();
 }
 
 void MainWindowLogic::FormCreate(const std::vector<std::string>& arguments) {
@@ -39,7 +53,7 @@ void MainWindowLogic::FormCreate(const std::vector<std::string>& arguments) {
 }
 
 void MainWindowLogic::LoadSettings() {
-    bOpening_ = true;
+    engine_.bOpening = true;
     if (!settings_path_.empty()) ini_.Load(settings_path_);
     settings_ = ReadPlayerSettings(ini_);
     const PlayerSettings& s = settings_;
@@ -47,18 +61,19 @@ void MainWindowLogic::LoadSettings() {
     if (s.nMainWinY != -1) ui_.window.top = s.nMainWinY;
     if (s.nMainWinWidth != -1) ui_.window.width = std::max(s.nMainWinWidth, ui_.min_width);
     if (s.nMainWinHeight != -1) ui_.window.height = std::max(s.nMainWinHeight, ui_.min_height);
-    SetRate(std::clamp(s.nFrmRate, 0, 30));
+    maximised = ini_.GetInt(kWindowSection, "bMainWinMaximized", 0) != 0;
+    engine_.SetRate(std::clamp(s.nFrmRate, 0, 30));
     // A zoom far beyond what the window offers would only make an image too large to paint.
     nZoom_ = std::clamp(s.nZoom, 0, 800);
-    ui_.SetText("edtMotionThreshold", std::to_string(s.nMotionThreshold));
+    ui_.SetText(ctl::edtMotionThreshold, std::to_string(s.nMotionThreshold));
     diag_.bShowExpo = s.bShowExpo != 0;
     diag_.bShowTimes = s.bShowTimes != 0;
-    g_bEmbedTime_ = s.g_bEmbedTime != 0;
-    ui_["EmbedTimestamp1"].checked = g_bEmbedTime_;
+    overlay_.g_bEmbedTime = s.g_bEmbedTime != 0;
+    ui_[ctl::EmbedTimestamp1].checked = overlay_.g_bEmbedTime;
     g_nDeblockMethod_ = s.g_nDeblockMethod;
-    ui_["Deblock1"].checked = g_nDeblockMethod_ != 0;
+    ui_[ctl::Deblock1].checked = g_nDeblockMethod_ != 0;
     if (s.nTestLanguage > 0) lang_.SetActiveLanguage(s.nTestLanguage);
-    bOpening_ = false;
+    engine_.bOpening = false;
 }
 
 void MainWindowLogic::SaveSettings() {
@@ -66,30 +81,46 @@ void MainWindowLogic::SaveSettings() {
     settings_.nMainWinY = ui_.window.top;
     settings_.nMainWinWidth = ui_.window.width;
     settings_.nMainWinHeight = ui_.window.height;
-    settings_.nFrmRate = play_.nFrmRate;
+    settings_.nFrmRate = engine_.State().nFrmRate;
     settings_.nZoom = nZoom_;
-    settings_.g_bEmbedTime = g_bEmbedTime_ ? 1 : 0;
+    settings_.g_bEmbedTime = overlay_.g_bEmbedTime ? 1 : 0;
     settings_.g_nDeblockMethod = g_nDeblockMethod_;
     settings_.bShowExpo = diag_.bShowExpo ? 1 : 0;
     settings_.bShowTimes = diag_.bShowTimes ? 1 : 0;
     WritePlayerSettings(ini_, settings_);
+    // Beside the window's place: whether it was maximised (its place is then the one it returns
+    // to when restored).
+    ini_.PutInt(kWindowSection, "bMainWinMaximized", maximised ? 1 : 0);
     // A settings file that cannot be written leaves the old one in place.
     if (!settings_path_.empty()) ini_.SaveAtomically(settings_path_);
 }
 
-void MainWindowLogic::FormShow(int screen_width, int screen_height) {
+void MainWindowLogic::FormShow(const std::vector<Rect>& screens) {
     Rect& w = ui_.window;
-    if (w.Right() > screen_width) {
-        w.left = 4;
-        w.width = screen_width - 8;
-    }
-    if (w.Bottom() > screen_height) {
-        w.top = 4;
-        w.height = screen_height - 36;
+    if (!screens.empty()) {
+        // The screen that holds the window's top left corner keeps it; a window on a screen that
+        // is gone comes back onto the first one.
+        const Rect* host = nullptr;
+        for (const Rect& s : screens)
+            if (w.left >= s.left && w.left < s.Right() && w.top >= s.top && w.top < s.Bottom())
+                host = &s;
+        if (!host) {
+            host = &screens.front();
+            w.left = host->left + 4;
+            w.top = host->top + 4;
+        }
+        if (w.Right() > host->Right()) {
+            w.left = host->left + 4;
+            w.width = std::min(w.width, host->width - 8);
+        }
+        if (w.Bottom() > host->Bottom()) {
+            w.top = host->top + 4;
+            w.height = std::min(w.height, host->height - 36);
+        }
     }
     if (start_on_show_) {
         start_on_show_ = false;
-        play_.nDirection = 1;
+        engine_.State().nDirection = 1;
         PlayEntry(0);
     }
 }
@@ -97,7 +128,7 @@ void MainWindowLogic::FormShow(int screen_width, int screen_height) {
 void MainWindowLogic::FormClose() {
     if (closed_) return;
     closed_ = true;
-    if (play_.bPlaying) {
+    if (engine_.State().bPlaying) {
         StopPlay();
         platform_.Wait(100);
     }

@@ -38,54 +38,56 @@ std::string WhiteBalanceName(int mode) {
 void ShowMovieInfo(const CameraMetadata& m, int wdx_mode, UiState& ui) {
     const int model = m.nModel > 4 || m.nModel < 0 ? 0 : m.nModel;
     if (model == 0) {
-        ui.Show("gbMovieInfo", false);
+        ui.Show(ctl::gbMovieInfo, false);
         return;
     }
-    ui.SetText("lblExpoTitle", model == 1 ? "Custom Expo" : "Exposure");
-    ui.SetText("lblCamModel",
+    ui.SetText(ctl::lblExpoTitle, model == 1 ? "Custom Expo" : "Exposure");
+    ui.SetText(ctl::lblCamModel,
                Word({"Not known", "KMX310", "KMX310Plus", "WDX310", "KMX130"}, model));
-    ui.Show("gbMovieInfo", true);
-    ui.SetText("lblFW", m.szFWRev);
-    ui.SetText("lblQuant", Word({"Best", "Better", "Good"}, m.nQuality));
-    ui.SetText("lblFlicker", Word({"None", "50Hz", "60Hz"}, m.nFlicker));
+    ui.Show(ctl::gbMovieInfo, true);
+    ui.SetText(ctl::lblFW, m.szFWRev);
+    ui.SetText(ctl::lblQuant, Word({"Best", "Better", "Good"}, m.nQuality));
+    ui.SetText(ctl::lblFlicker, Word({"None", "50Hz", "60Hz"}, m.nFlicker));
 
     const bool wdx = model == 3;
-    for (const char* n : {"lblSceneTitle", "lblScene", "lblExpoTitle", "lblCustomExpo"})
+    for (ControlName n : {ctl::lblSceneTitle, ctl::lblScene, ctl::lblExpoTitle, ctl::lblCustomExpo})
         ui.Show(n, !wdx);
     if (!wdx) {
-        ui.SetText("lblScene", model == 1 ? Word({"Daylight", "Night"}, m.nScene)
-                                          : Word({"Daylight", "Twilight", "Night", "Moon", "Star",
-                                                  "Galaxy", "FireFly"},
-                                                 m.nScene));
-        ui.SetText("lblCustomExpo", SignedSettingText(m.nCustomExpo - (model == 1 ? 7 : 5)));
+        ui.SetText(ctl::lblScene, model == 1 ? Word({"Daylight", "Night"}, m.nScene)
+                                             : Word({"Daylight", "Twilight", "Night", "Moon",
+                                                     "Star", "Galaxy", "FireFly"},
+                                                    m.nScene));
+        ui.SetText(ctl::lblCustomExpo, SignedSettingText(m.nCustomExpo - (model == 1 ? 7 : 5)));
     }
-    ui.SetText("lblLED", OffOn(m.bLED != 0));
-    ui.SetText("lblTimeStamp", OffOn(m.bTimeStamp != 0));
-    ui.SetText("lblLowLight", OffOn(m.bLowLight != 0));
+    ui.SetText(ctl::lblLED, OffOn(m.bLED != 0));
+    ui.SetText(ctl::lblTimeStamp, OffOn(m.bTimeStamp != 0));
+    ui.SetText(ctl::lblLowLight, OffOn(m.bLowLight != 0));
     if (m.nTimerStart == 0 && m.nTimerStop == 0) {
-        ui.SetText("lblSSStart", "Disabled");
-        ui.SetText("lblSSStop", "Disabled");
+        ui.SetText(ctl::lblSSStart, "Disabled");
+        ui.SetText(ctl::lblSSStop, "Disabled");
     } else {
-        ui.SetText("lblSSStart", TimerText(m.nTimerStart));
-        ui.SetText("lblSSStop", TimerText(m.nTimerStop));
+        ui.SetText(ctl::lblSSStart, TimerText(m.nTimerStart));
+        ui.SetText(ctl::lblSSStop, TimerText(m.nTimerStop));
     }
 
     const bool pro = model == 2 || model == 4;
-    ui.Show("pnlProInfo", pro);
-    ui.Show("pnlWDXInfo", wdx);
+    ui.Show(ctl::pnlProInfo, pro);
+    ui.Show(ctl::pnlWDXInfo, wdx);
     if (pro) {
-        ui.SetText("lblWBMode", WhiteBalanceName(m.nWBMode));
-        ui.SetText("lblContrast", SignedSettingText(m.nContrast - 4));
-        ui.SetText("lblSharpness", SignedSettingText(m.nSharpness - 2));
-        ui.SetText("lblSaturation", SignedSettingText(m.nSaturation - 3));
-        ui.SetText("lblHDRRange", Word({"High", "Medium", "Low"}, m.nHDRRange));
+        ui.SetText(ctl::lblWBMode, WhiteBalanceName(m.nWBMode));
+        ui.SetText(ctl::lblContrast, SignedSettingText(m.nContrast - 4));
+        ui.SetText(ctl::lblSharpness, SignedSettingText(m.nSharpness - 2));
+        ui.SetText(ctl::lblSaturation, SignedSettingText(m.nSaturation - 3));
+        ui.SetText(ctl::lblHDRRange, Word({"High", "Medium", "Low"}, m.nHDRRange));
     }
     if (wdx) {
         if (wdx_mode >= 0 && wdx_mode <= 2)
-            ui.SetText("lblMode", Word({"Motion", "Timelapse", "Hybrid"}, wdx_mode));
-        ui.SetText("lblPIRTrigger", m.bPIR != 0 ? "Yes" : "No");
-        ui["lblPIRTrigger"].text_rgb = m.bPIR != 0 ? 0xFF0000 : 0x000000;
-        ui.Show("pnlSeek", wdx_mode == 0 || wdx_mode == 2);
+            ui.SetText(ctl::lblMode, Word({"Motion", "Timelapse", "Hybrid"}, wdx_mode));
+        ui.SetText(ctl::lblPIRTrigger, m.bPIR != 0 ? "Yes" : "No");
+        // Red while the PIR sensor triggers; otherwise the theme's own text colour.
+        ui[ctl::lblPIRTrigger].coloured = m.bPIR != 0;
+        ui[ctl::lblPIRTrigger].text_rgb = m.bPIR != 0 ? 0xFF0000 : 0x000000;
+        ui.Show(ctl::pnlSeek, wdx_mode == 0 || wdx_mode == 2);
     }
 }
 

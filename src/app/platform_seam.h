@@ -1,9 +1,9 @@
 // What the player logic asks of the window toolkit: the playback timer, the beep, the message
-// window and boxes, the open dialog, letting pending events run, waiting, the About window and
-// ending the application. The Qt window implements it; tests use a recording fake.
+// window and boxes, the open dialog, letting pending events run, waiting, the About window, waking
+// the window's thread for the sound output's notices and ending the application. The Qt window
+// implements it; tests use a recording fake.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,10 +19,18 @@ enum MessageSelector : int {
 // The text of a selector ("File Not Found", ...); empty outside 0..3.
 std::string MessageText(int selector);
 
+struct OpenDialogFilter {
+    std::string label;
+    std::vector<std::string> extensions;  // ".avi", matched in any letter case
+};
+
 struct OpenDialogRequest {
-    std::string file_name = "*.avi";
+    std::string file_name = "*.avi";  // a pattern here only chooses among the filters
     std::string default_extension = "AVI";
-    std::string filter_label = "AVI";
+    std::vector<OpenDialogFilter> filters = {{"Recordings", {".avi", ".m4v", ".tkm"}},
+                                             {"AVI", {".avi"}},
+                                             {"M4V", {".m4v"}},
+                                             {"TKM", {".tkm"}}};
     bool multi_select = true;
 };
 
@@ -36,20 +44,20 @@ class Platform {
     virtual void ShowMessageWindow(int selector) = 0;
     // A modal error box.
     virtual void ShowErrorBox(const std::string& text, const std::string& caption) = 0;
+    // A modal box that tells the user something that is not an error.
+    virtual void ShowInformationBox(const std::string& text, const std::string& caption) = 0;
     // Runs the open dialog; the chosen paths in the dialog's order, none when cancelled.
     virtual std::vector<std::string> RunOpenDialog(const OpenDialogRequest& request) = 0;
     // Lets pending window events run (repaints, clicks) during long work.
     virtual void ProcessPendingEvents() = 0;
     // Waits, letting nothing else run.
     virtual void Wait(int ms) = 0;
-    virtual void BringToFront() = 0;
     virtual void ShowAbout() = 0;
     // Ends the application after the current event.
     virtual void Quit() = 0;
-    // A millisecond tick.
-    virtual uint32_t TickMs() = 0;
-    // When the file was made (any monotonic unit); kUnknownCreationTime when it cannot be read.
-    virtual int64_t FileCreationTime(const std::string& path) = 0;
+    // Called on the sound device's thread when notices wait for the window's thread: the toolkit
+    // must soon call MainWindowLogic::WmAudioNotice on its own thread. Must not block.
+    virtual void WakeForAudioNotices() = 0;
 };
 
 }  // namespace qv::app

@@ -1,7 +1,5 @@
 #include "app/playlist.h"
 
-#include <cctype>
-
 namespace qv::app {
 
 int TPlaylist::Add(const std::string& path, int64_t created, bool playing) {
@@ -39,19 +37,6 @@ std::string BaseNameOf(const std::string& path) {
     std::string name = FileNameOf(path);
     const size_t dot = name.find_last_of('.');
     return dot == std::string::npos ? name : name.substr(0, dot);
-}
-
-std::string ExtensionOf(const std::string& path) {
-    std::string name = FileNameOf(path);
-    const size_t dot = name.find_last_of('.');
-    return dot == std::string::npos ? std::string() : name.substr(dot);
-}
-
-bool IsAcceptedExtension(const std::string& extension) {
-    std::string e;
-    for (char c : extension)
-        e += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return e == ".avi" || e == ".m4v" || e == ".tkm";
 }
 
 }  // namespace qv::app

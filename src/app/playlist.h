@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "media/recording_kind.h"
+
 namespace qv::app {
 
 struct TPlaylistEntry {
@@ -46,9 +48,5 @@ class TPlaylist {
 std::string FileNameOf(const std::string& path);
 // File name without folder and extension.
 std::string BaseNameOf(const std::string& path);
-// The extension with its dot (".avi"), empty when there is none.
-std::string ExtensionOf(const std::string& path);
-// True for the movie extensions ".avi", ".m4v" and ".tkm", in any case.
-bool IsAcceptedExtension(const std::string& extension);
 
 }  // namespace qv::app

@@ -6,10 +6,11 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/control_names.h"
 #include "media/picture/picture.h"
 
 namespace qv::app {
@@ -44,18 +45,22 @@ enum class ControlKind {
 
 struct ControlState {
     ControlKind kind = ControlKind::Label;
-    std::string parent;  // name of the containing control or menu; empty for the window itself
-    std::string text;    // caption or text
+    std::optional<ControlName> parent;  // the containing control or menu; none for the window
+    std::string text;                   // caption or text
     std::string hint;
     Rect rect;
     bool enabled = true;
     bool visible = true;
+    bool checkable = false;    // menu items that carry a check mark
     bool checked = false;      // menu items
     bool fill_parent = false;  // sized to the client area of the parent
     bool bold = false;
     bool word_wrap = false;
     bool vertical = false;  // trackbars
-    uint32_t text_rgb = 0;  // text colour, 0xRRGGBB
+    // Text colour 0xRRGGBB, used only when coloured is set; other labels keep the colour of the
+    // desktop's theme, so they stay readable on a dark theme.
+    bool coloured = false;
+    uint32_t text_rgb = 0;
     int minimum = 0;
     int maximum = 0;
     int position = 0;
@@ -65,17 +70,19 @@ struct ControlState {
 class UiState {
   public:
     // Adds a control; names are unique. Creation order is kept for building the window.
-    ControlState& Add(const std::string& name, ControlKind kind, const std::string& parent);
-    // The control of that name; a name the window does not have is a programming error and ends
-    // the program.
-    ControlState& operator[](const std::string& name);
-    const ControlState& operator[](const std::string& name) const;
-    bool Has(const std::string& name) const { return controls_.count(name) != 0; }
-    const std::vector<std::string>& Order() const { return order_; }
+    ControlState& Add(ControlName name, ControlKind kind, std::optional<ControlName> parent);
+    // The control of that name. Every name of the table exists once the window design is built.
+    ControlState& operator[](ControlName name) { return controls_[name.Index()]; }
+    const ControlState& operator[](ControlName name) const { return controls_[name.Index()]; }
+    // The same for a name known only at run time; a name the window does not have ends the
+    // program.
+    const ControlState& At(std::string_view name) const;
+    // The controls in the order the design made them.
+    const std::vector<ControlName>& Order() const { return order_; }
 
-    void Enable(const std::string& name, bool on) { (*this)[name].enabled = on; }
-    void Show(const std::string& name, bool on) { (*this)[name].visible = on; }
-    void SetText(const std::string& name, const std::string& text) { (*this)[name].text = text; }
+    void Enable(ControlName name, bool on) { (*this)[name].enabled = on; }
+    void Show(ControlName name, bool on) { (*this)[name].visible = on; }
+    void SetText(ControlName name, const std::string& text) { (*this)[name].text = text; }
 
     std::array<std::string, 5> status;
     std::array<int, 5> status_widths{160, 80, 120, 120, 50};
@@ -97,8 +104,8 @@ class UiState {
     int hint_hide_ms = 2500;
 
   private:
-    std::map<std::string, ControlState> controls_;
-    std::vector<std::string> order_;
+    std::array<ControlState, control_table::kCount> controls_{};
+    std::vector<ControlName> order_;
 };
 
 // The window as designed: every control with its caption, hint, place and initial state.

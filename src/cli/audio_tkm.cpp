@@ -10,6 +10,7 @@
 #include "audio/wave_format.h"
 #include "cli/commands.h"
 #include "media/mpeg4/stream_decoder.h"
+#include "media/recording_kind.h"
 
 namespace qv::cli {
 
@@ -90,7 +91,7 @@ int AudioTkm(const Args& args) {
     AudioOptions o;
     std::string error;
     if (!ParseOptions(args, o, error)) return Fail(error);
-    if (KindOfPath(o.input) != RecordingKind::Tkm)
+    if (RecordingKindOf(o.input) != RecordingKind::Tkm)
         return Fail("only .tkm recordings carry sound: " + o.input);
 
     mpeg4::StreamDecoder decoder;

@@ -1,22 +1,7 @@
-#include <algorithm>
-#include <cctype>
-
 #include "cli/commands.h"
+#include "media/recording_kind.h"
 
 namespace qv::cli {
-
-RecordingKind KindOfPath(const std::string& path) {
-    auto dot = path.find_last_of('.');
-    if (dot == std::string::npos) return RecordingKind::Unknown;
-    std::string ext = path.substr(dot + 1);
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    if (ext == "avi") return RecordingKind::Avi;
-    if (ext == "m4v") return RecordingKind::M4v;
-    if (ext == "tkm") return RecordingKind::Tkm;
-    return RecordingKind::Unknown;
-}
-
 namespace {
 
 // The first argument that is not an option names the recording.
@@ -29,7 +14,7 @@ const std::string* FirstPath(const Args& args) {
 int ByKind(const Args& args, int (*avi)(const Args&), int (*stream)(const Args&)) {
     const std::string* path = FirstPath(args);
     if (!path) return Fail("no recording named");
-    switch (KindOfPath(*path)) {
+    switch (RecordingKindOf(*path)) {
         case RecordingKind::Avi:
             if (avi) return avi(args);
             break;
@@ -37,7 +22,7 @@ int ByKind(const Args& args, int (*avi)(const Args&), int (*stream)(const Args&)
         case RecordingKind::Tkm:
             if (stream) return stream(args);
             break;
-        case RecordingKind::Unknown:
+        case RecordingKind::None:
             break;
     }
     return Fail("unknown kind of recording: " + *path);

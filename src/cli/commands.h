@@ -21,10 +21,6 @@ const std::vector<Command>& AllCommands();
 // Prints "qvplay-cli: <text>" to stderr and returns the exit code for a failed command.
 int Fail(const std::string& text);
 
-// Kind of recording, by file extension (case-insensitive).
-enum class RecordingKind { Avi, M4v, Tkm, Unknown };
-RecordingKind KindOfPath(const std::string& path);
-
 // The commands that depend on the kind of recording, one file per kind.
 int InfoAvi(const Args& args);
 int InfoStream(const Args& args);

@@ -6,6 +6,7 @@
 #include "audio/audio_sink.h"
 #include "cli/commands.h"
 #include "media/mpeg4/stream_decoder.h"
+#include "media/recording_kind.h"
 
 namespace qv::cli {
 
@@ -32,7 +33,7 @@ int InfoStream(const Args& args) {
     std::string path;
     for (const auto& a : args)
         if (!a.empty() && a[0] != '-' && path.empty()) path = a;
-    const bool tkm = KindOfPath(path) == RecordingKind::Tkm;
+    const bool tkm = RecordingKindOf(path) == RecordingKind::Tkm;
     mpeg4::StreamDecoder decoder;
     if (HasOption(args, "--trace")) decoder.log.SetSink(stderr);
     int32_t size_kb = decoder.OpenStreamFile(path);

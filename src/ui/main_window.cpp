@@ -23,8 +23,8 @@
 #include <QThread>
 #include <QToolButton>
 #include <QUrl>
+#include <functional>
 
-#include "platform/clock.h"
 #include "ui/about_box.h"
 #include "ui/message_window.h"
 #include "ui/picture_view.h"
@@ -33,26 +33,45 @@ namespace qv::ui {
 namespace {
 
 using app::ControlKind;
+using app::ControlName;
 using app::ControlState;
+namespace ctl = app::ctl;
+
+// What a label without a colour of its own remembers as its last colour.
+constexpr uint32_t kThemeColour = 0xFF000000u;
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
 // Glyphs of the transport buttons.
-QIcon TransportIcon(const std::string& name, QStyle* style) {
-    if (name == "sbStop" || name == "sbStopSearch" || name == "sbStopPIRSearch")
+QIcon TransportIcon(ControlName name, QStyle* style) {
+    if (name == ctl::sbStop || name == ctl::sbStopSearch || name == ctl::sbStopPIRSearch)
         return style->standardIcon(QStyle::SP_MediaStop);
-    if (name == "sbPause") return style->standardIcon(QStyle::SP_MediaPause);
-    if (name == "sbForward" || name == "sbSearchForward")
+    if (name == ctl::sbPause) return style->standardIcon(QStyle::SP_MediaPause);
+    if (name == ctl::sbForward || name == ctl::sbSearchForward)
         return style->standardIcon(QStyle::SP_MediaPlay);
-    if (name == "sbNext") return style->standardIcon(QStyle::SP_MediaSkipForward);
-    if (name == "sbPrevious") return style->standardIcon(QStyle::SP_MediaSkipBackward);
-    if (name == "sbNextEvent" || name == "sbPIRSeekFwd")
+    if (name == ctl::sbNext) return style->standardIcon(QStyle::SP_MediaSkipForward);
+    if (name == ctl::sbPrevious) return style->standardIcon(QStyle::SP_MediaSkipBackward);
+    if (name == ctl::sbNextEvent || name == ctl::sbPIRSeekFwd)
         return style->standardIcon(QStyle::SP_MediaSeekForward);
-    if (name == "sbPrevEvent" || name == "sbPIRSeekRev")
+    if (name == ctl::sbPrevEvent || name == ctl::sbPIRSeekRev)
         return style->standardIcon(QStyle::SP_MediaSeekBackward);
     return {};
+}
+
+// A file pattern that matches an extension in any letter case ("*.[aA][vV][iI]"), so recordings
+// named in capitals or mixed case show in the open dialog on every platform.
+QString AnyCasePattern(const std::string& extension) {
+    QString pattern = "*";
+    for (char c : extension) {
+        const QChar ch = QChar::fromLatin1(c);
+        if (ch.isLetter())
+            pattern += QString("[%1%2]").arg(ch.toLower()).arg(ch.toUpper());
+        else
+            pattern += ch;
+    }
+    return pattern;
 }
 
 // The client area of a group box lies below its caption.
@@ -65,11 +84,12 @@ QRect FillRect(QWidget* parent) {
 }  // namespace
 
 TfrmQVMain::TfrmQVMain(const std::vector<std::string>& arguments, const std::string& settings_path)
-    : reader_(app::MakeCameraAviReader()), arguments_(arguments) {
+    : reader_(app::MakeCameraAviReader()), stream_(app::MakeStreamMedia()), arguments_(arguments) {
     setObjectName("frmQVMain");
     // The logic sets the timer while it is built.
     timer_ = new QTimer(this);
-    logic_ = std::make_unique<app::MainWindowLogic>(*this, *reader_, settings_path);
+    logic_ = std::make_unique<app::MainWindowLogic>(
+        *this, host_, app::PlayerMedia{*reader_, *stream_, sound_}, settings_path);
     setAcceptDrops(true);
     setMinimumSize(logic_->ui().min_width, logic_->ui().min_height);
     QFont small = font();
@@ -82,24 +102,21 @@ TfrmQVMain::TfrmQVMain(const std::vector<std::string>& arguments, const std::str
     Connect();
     msg_ = new TfrmMyMsg(this);
     about_ = new TAboutBox(this);
-    qApp->installEventFilter(this);
     resize(logic_->ui().window.width, logic_->ui().window.height);
     logic_->FormCreate(arguments_);
     ApplyWindowGeometry();
     Sync();
 }
 
-TfrmQVMain::~TfrmQVMain() {
-    qApp->removeEventFilter(this);
-}
+TfrmQVMain::~TfrmQVMain() = default;
 
-QWidget* TfrmQVMain::MakeWidget(const std::string& name, const ControlState& c, QWidget* parent) {
+QWidget* TfrmQVMain::MakeWidget(ControlName name, const ControlState& c, QWidget* parent) {
     switch (c.kind) {
         case ControlKind::GroupBox:
             return new QGroupBox(Q(c.text), parent);
         case ControlKind::Panel: {
             auto* f = new QFrame(parent);
-            f->setFrameShape(name == "pnlSearch" ? QFrame::Panel : QFrame::NoFrame);
+            f->setFrameShape(name == ctl::pnlSearch ? QFrame::Panel : QFrame::NoFrame);
             f->setFrameShadow(QFrame::Sunken);
             return f;
         }
@@ -118,7 +135,7 @@ QWidget* TfrmQVMain::MakeWidget(const std::string& name, const ControlState& c, 
             auto* b = new QToolButton(parent);
             b->setAutoRaise(false);
             b->setIcon(TransportIcon(name, style()));
-            if (name == "sbBackward" || name == "sbSearchBackward")
+            if (name == ctl::sbBackward || name == ctl::sbSearchBackward)
                 b->setText(QString::fromUtf8("\u25C0"));
             b->setToolButtonStyle(b->icon().isNull() ? Qt::ToolButtonTextOnly
                                                      : Qt::ToolButtonIconOnly);
@@ -198,24 +215,24 @@ void TfrmQVMain::BuildControls() {
     client_->setObjectName("ClientArea");
     setCentralWidget(client_);
     const app::UiState& ui = logic_->ui();
-    for (const std::string& name : ui.Order()) {
+    for (ControlName name : ui.Order()) {
         const ControlState& c = ui[name];
         Bound b;
-        b.name = &name;
+        b.name = name;
         if (c.kind != ControlKind::Menu && c.kind != ControlKind::MenuItem &&
             c.kind != ControlKind::Separator) {
             QWidget* parent = client_;
-            if (!c.parent.empty()) {
-                if (c.parent == "ScrollBox1") {
+            if (c.parent) {
+                if (*c.parent == ctl::ScrollBox1) {
                     parent = canvas_;
                 } else {
                     for (const Bound& other : bound_)
-                        if (*other.name == c.parent) parent = other.widget;
+                        if (other.name == *c.parent) parent = other.widget;
                 }
             }
             b.widget = MakeWidget(name, c, parent);
             if (b.widget) {
-                b.widget->setObjectName(Q(name));
+                b.widget->setObjectName(name.c_str());
                 if (!c.hint.empty()) b.widget->setToolTip(Q(c.hint));
             }
         }
@@ -225,86 +242,102 @@ void TfrmQVMain::BuildControls() {
 
 void TfrmQVMain::BuildMenus() {
     const app::UiState& ui = logic_->ui();
-    std::vector<std::pair<std::string, QMenu*>> menus;
+    std::vector<std::pair<ControlName, QMenu*>> menus;
     for (Bound& b : bound_) {
-        const ControlState& c = ui[*b.name];
+        const ControlState& c = ui[b.name];
         if (c.kind == ControlKind::Menu) {
-            QMenu* menu = c.parent == "MainMenu1" ? menuBar()->addMenu(Q(c.text)) : new QMenu(this);
-            menu->setObjectName(Q(*b.name));
-            menus.emplace_back(*b.name, menu);
+            QMenu* menu =
+                c.parent == ctl::MainMenu1 ? menuBar()->addMenu(Q(c.text)) : new QMenu(this);
+            menu->setObjectName(b.name.c_str());
+            menus.emplace_back(b.name, menu);
             b.action = menu->menuAction();
         } else if (c.kind == ControlKind::MenuItem || c.kind == ControlKind::Separator) {
             for (auto& [menu_name, menu] : menus) {
                 if (menu_name != c.parent) continue;
                 b.action = c.kind == ControlKind::Separator ? menu->addSeparator()
                                                             : menu->addAction(Q(c.text));
-                b.action->setObjectName(Q(*b.name));
-                if (*b.name == "EmbedTimestamp1" || *b.name == "Deblock1")
-                    b.action->setCheckable(true);
+                b.action->setObjectName(b.name.c_str());
+                b.action->setCheckable(c.checkable);
             }
         }
     }
     menuBar()->setObjectName("MainMenu1");
 }
 
-QWidget* TfrmQVMain::Widget(const char* name) const {
+QWidget* TfrmQVMain::Widget(ControlName name) const {
     for (const Bound& b : bound_)
-        if (*b.name == name) return b.widget;
+        if (b.name == name) return b.widget;
     return nullptr;
 }
 
-QAction* TfrmQVMain::Action(const char* name) const {
+QAction* TfrmQVMain::Action(ControlName name) const {
     for (const Bound& b : bound_)
-        if (*b.name == name) return b.action;
+        if (b.name == name) return b.action;
     return nullptr;
 }
 
 void TfrmQVMain::Connect() {
-    auto click = [this](const char* name, void (app::MainWindowLogic::*handler)()) {
+    auto click = [this](ControlName name, void (app::MainWindowLogic::*handler)()) {
         if (auto* b = qobject_cast<QAbstractButton*>(Widget(name)))
             connect(b, &QAbstractButton::clicked, this,
                     [this, handler] { Handle([&] { (logic_.get()->*handler)(); }); });
     };
-    click("sbForward", &app::MainWindowLogic::sbForwardClick);
-    click("sbBackward", &app::MainWindowLogic::sbBackwardClick);
-    click("sbPause", &app::MainWindowLogic::sbPauseClick);
-    click("sbStop", &app::MainWindowLogic::sbStopClick);
-    click("sbNext", &app::MainWindowLogic::sbNextClick);
-    click("sbPrevious", &app::MainWindowLogic::sbPreviousClick);
-    click("bPrevious", &app::MainWindowLogic::bPreviousClick);
-    click("bSkip", &app::MainWindowLogic::bSkipClick);
-    click("bClearPlayList", &app::MainWindowLogic::bClearPlayListClick);
+    click(ctl::sbForward, &app::MainWindowLogic::sbForwardClick);
+    click(ctl::sbBackward, &app::MainWindowLogic::sbBackwardClick);
+    click(ctl::sbPause, &app::MainWindowLogic::sbPauseClick);
+    click(ctl::sbStop, &app::MainWindowLogic::sbStopClick);
+    click(ctl::sbNext, &app::MainWindowLogic::sbNextClick);
+    click(ctl::sbPrevious, &app::MainWindowLogic::sbPreviousClick);
+    click(ctl::bPrevious, &app::MainWindowLogic::bPreviousClick);
+    click(ctl::bSkip, &app::MainWindowLogic::bSkipClick);
+    click(ctl::bClearPlayList, &app::MainWindowLogic::bClearPlayListClick);
 
-    auto menu = [this](const char* name, void (app::MainWindowLogic::*handler)()) {
+    auto menu = [this](ControlName name, void (app::MainWindowLogic::*handler)()) {
         if (QAction* a = Action(name))
             connect(a, &QAction::triggered, this,
                     [this, handler] { Handle([&] { (logic_.get()->*handler)(); }); });
     };
-    menu("Open1", &app::MainWindowLogic::Open1Click);
-    menu("About1", &app::MainWindowLogic::About1Click);
-    menu("CameraSettings1", &app::MainWindowLogic::CameraSettings1Click);
-    menu("EmbedTimestamp1", &app::MainWindowLogic::EmbedTimestamp1Click);
-    menu("Deblock1", &app::MainWindowLogic::Deblock1Click);
-    menu("Zoom1X1", &app::MainWindowLogic::Zoom1X1Click);
-    menu("N2xzoom1", &app::MainWindowLogic::N2xzoom1Click);
-    menu("Varzoom1", &app::MainWindowLogic::Varzoom1Click);
-    if (QAction* exit = Action("Exit1"))
+    menu(ctl::Open1, &app::MainWindowLogic::Open1Click);
+    menu(ctl::About1, &app::MainWindowLogic::About1Click);
+    menu(ctl::CameraSettings1, &app::MainWindowLogic::CameraSettings1Click);
+    menu(ctl::EmbedTimestamp1, &app::MainWindowLogic::EmbedTimestamp1Click);
+    menu(ctl::Deblock1, &app::MainWindowLogic::Deblock1Click);
+    menu(ctl::Zoom1X1, &app::MainWindowLogic::Zoom1X1Click);
+    menu(ctl::N2xzoom1, &app::MainWindowLogic::N2xzoom1Click);
+    menu(ctl::Varzoom1, &app::MainWindowLogic::Varzoom1Click);
+    if (QAction* exit = Action(ctl::Exit1))
         connect(exit, &QAction::triggered, this, [this] { close(); });
 
-    auto* rate = qobject_cast<QSlider*>(Widget("tbRate"));
+    auto* rate = qobject_cast<QSlider*>(Widget(ctl::tbRate));
     connect(rate, &QSlider::valueChanged, this, [this](int v) {
         if (!syncing_) Handle([&] { logic_->tbRateChange(v); });
     });
     rate->installEventFilter(this);
-    auto* where = qobject_cast<QSlider*>(Widget("tbWhere"));
+    auto* where = qobject_cast<QSlider*>(Widget(ctl::tbWhere));
     connect(where, &QSlider::valueChanged, this, [this](int v) {
         if (!syncing_) Handle([&] { logic_->tbWhereChange(v); });
     });
     where->installEventFilter(this);
-    Widget("gbSeek")->installEventFilter(this);
+    Widget(ctl::gbSeek)->installEventFilter(this);
     connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         Handle([&] { logic_->lbPlayListDblClick(list_->row(item)); });
     });
+    // The transport keys act once per key press, before the focused control sees the key, and
+    // only while their buttons are enabled (otherwise the key goes to the control as usual).
+    auto key = [this](std::initializer_list<QKeySequence> keys, std::function<void()> act) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(QList<QKeySequence>(keys));
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, act] { Handle(act); });
+        return shortcut;
+    };
+    step_keys_ = {
+        key({QKeySequence(Qt::Key_Plus), QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)},
+            [this] { logic_->FormKeyPress('+'); }),
+        key({QKeySequence(Qt::Key_Right)}, [this] { logic_->FormKeyUp(39); }),
+        key({QKeySequence(Qt::Key_Minus), QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)},
+            [this] { logic_->FormKeyPress('-'); }),
+        key({QKeySequence(Qt::Key_Left)}, [this] { logic_->FormKeyUp(37); })};
     // Escape is the window's cancel key: it clears the playlist.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this,
@@ -313,32 +346,17 @@ void TfrmQVMain::Connect() {
 
 bool TfrmQVMain::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    QWidget* target = qobject_cast<QWidget*>(watched);
-    const bool ours = target && target->window() == this;
-    if (ours && (type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        // The window sees keys before its controls, once per key (not per receiving widget).
-        if (watched != QApplication::focusWidget() && watched != this) return false;
-        if (type == QEvent::KeyPress && (key->text() == "+" || key->text() == "-")) {
-            Handle([&] { logic_->FormKeyPress(key->text().toLatin1().at(0)); });
-        } else if (type == QEvent::KeyRelease && !key->isAutoRepeat()) {
-            const int vk = key->key() == Qt::Key_Left ? 37 : key->key() == Qt::Key_Right ? 39 : 0;
-            bool handled = false;
-            if (vk) Handle([&] { handled = logic_->FormKeyUp(vk); });
-            if (handled) return true;
-        }
-        return false;
-    }
-    if (watched == Widget("tbWhere")) {
+    if (watched == Widget(ctl::tbWhere)) {
         if (type == QEvent::FocusIn) logic_->tbWhereEnter();
         if (type == QEvent::FocusOut) logic_->tbWhereExit();
-    } else if (watched == Widget("tbRate")) {
+    } else if (watched == Widget(ctl::tbRate)) {
         if (type == QEvent::FocusIn) logic_->tbRateEnter();
         if (type == QEvent::FocusOut) logic_->tbRateExit();
-    } else if (watched == Widget("gbSeek") && type == QEvent::MouseButtonPress) {
+    } else if (watched == Widget(ctl::gbSeek) && type == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::RightButton)
-            if (auto* popup = findChild<QMenu*>("PopupMenu2"))
+        // The segment menu opens only while it offers something.
+        if (mouse->button() == Qt::RightButton && logic_->ui()[ctl::PopupMenu2].enabled)
+            if (auto* popup = findChild<QMenu*>(ctl::PopupMenu2.c_str()))
                 popup->popup(mouse->globalPosition().toPoint());
     } else if (list_ && watched == list_->viewport() && type == QEvent::MouseMove) {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -360,10 +378,26 @@ void TfrmQVMain::showEvent(QShowEvent* event) {
     if (shown_) return;
     shown_ = true;
     logic_->FormResize(client_->width(), client_->height());
-    const QRect screen_rect = screen() ? screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
-    logic_->FormShow(screen_rect.width(), screen_rect.height());
+    // The usable area of every screen, the primary first: a window saved on a second screen
+    // comes back there.
+    std::vector<app::Rect> screens;
+    QList<QScreen*> all = QGuiApplication::screens();
+    all.removeOne(QGuiApplication::primaryScreen());
+    all.prepend(QGuiApplication::primaryScreen());
+    for (QScreen* s : all) {
+        if (!s) continue;
+        const QRect r = s->availableGeometry();
+        screens.push_back({r.x(), r.y(), r.width(), r.height()});
+    }
+    logic_->FormShow(screens);
     ApplyWindowGeometry();
+    if (logic_->maximised) setWindowState(windowState() | Qt::WindowMaximized);
     Sync();
+}
+
+void TfrmQVMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) logic_->maximised = isMaximized();
 }
 
 void TfrmQVMain::closeEvent(QCloseEvent* event) {
@@ -374,9 +408,12 @@ void TfrmQVMain::closeEvent(QCloseEvent* event) {
 
 void TfrmQVMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    app::Rect& w = logic_->ui().window;
-    w.width = width();
-    w.height = height();
+    // A maximised window keeps the place it returns to when restored; that place is saved.
+    if (!isMaximized() && !isFullScreen()) {
+        app::Rect& w = logic_->ui().window;
+        w.width = width();
+        w.height = height();
+    }
     if (!client_) return;
     logic_->FormResize(client_->width(), client_->height());
     Sync();
@@ -384,6 +421,7 @@ void TfrmQVMain::resizeEvent(QResizeEvent* event) {
 
 void TfrmQVMain::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
+    if (isMaximized() || isFullScreen()) return;
     app::Rect& w = logic_->ui().window;
     w.left = x();
     w.top = y();
@@ -430,13 +468,16 @@ void TfrmQVMain::ApplyControl(Bound& b, const ControlState& c) {
     QWidget* w = b.widget;
     if (!w) return;
     if (c.kind != ControlKind::StatusBar && c.kind != ControlKind::Image) ApplyGeometry(w, c);
-    if (b.text != c.text || b.rgb != c.text_rgb) {
+    const uint32_t rgb = c.coloured ? c.text_rgb : kThemeColour;
+    if (b.text != c.text || b.rgb != rgb) {
         b.text = c.text;
-        b.rgb = c.text_rgb;
+        b.rgb = rgb;
         if (auto* l = qobject_cast<QLabel*>(w)) {
             l->setText(Q(c.text));
-            QPalette pal = l->palette();
-            pal.setColor(QPalette::WindowText, QColor::fromRgb(c.text_rgb));
+            // Only a label that carries a colour of its own gets one; the others keep the
+            // theme's text colour, so they read on a dark desktop too.
+            QPalette pal = l->parentWidget() ? l->parentWidget()->palette() : QPalette();
+            if (c.coloured) pal.setColor(QPalette::WindowText, QColor::fromRgb(c.text_rgb));
             l->setPalette(pal);
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
             g->setTitle(Q(c.text));
@@ -480,7 +521,7 @@ void TfrmQVMain::ApplyPlaylist() {
 
 void TfrmQVMain::ApplyPicture() {
     const app::UiState& ui = logic_->ui();
-    const ControlState& c = ui["Image1"];
+    const ControlState& c = ui[ctl::Image1];
     ApplyGeometry(image_, c);
     // The scroll box scrolls when the image is larger than it.
     const QSize view = scroll_->viewport()->size();
@@ -498,15 +539,17 @@ void TfrmQVMain::Sync() {
     const app::UiState& ui = logic_->ui();
     if (windowTitle() != Q(ui.caption)) setWindowTitle(Q(ui.caption));
     for (Bound& b : bound_)
-        if (b.widget != image_) ApplyControl(b, ui[*b.name]);
-    if (auto* bar = Widget("StatusBar1")) {
+        if (b.widget != image_) ApplyControl(b, ui[b.name]);
+    if (auto* bar = Widget(ctl::StatusBar1)) {
         QRect r(0, client_->height() - 19, client_->width(), 19);
         if (bar->geometry() != r) bar->setGeometry(r);
     }
     ApplyStatus();
     ApplyPlaylist();
     ApplyPicture();
-    image_->setVisible(ui["Image1"].visible);
+    for (size_t i = 0; i < step_keys_.size(); ++i)
+        step_keys_[i]->setEnabled(ui[i < 2 ? ctl::sbNext : ctl::sbPrevious].enabled);
+    image_->setVisible(ui[ctl::Image1].visible);
     syncing_ = false;
 }
 
@@ -532,6 +575,11 @@ void TfrmQVMain::ShowErrorBox(const std::string& text, const std::string& captio
     QMessageBox::critical(this, Q(caption), Q(text));
 }
 
+void TfrmQVMain::ShowInformationBox(const std::string& text, const std::string& caption) {
+    Sync();
+    QMessageBox::information(this, Q(caption), Q(text));
+}
+
 std::vector<std::string> TfrmQVMain::RunOpenDialog(const app::OpenDialogRequest& request) {
     QFileDialog dialog(this);
     dialog.setObjectName("OpenDialog1");
@@ -539,8 +587,16 @@ std::vector<std::string> TfrmQVMain::RunOpenDialog(const app::OpenDialogRequest&
                                             : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setDefaultSuffix(Q(request.default_extension));
-    dialog.setNameFilter(Q(request.filter_label) + " (*.avi *.AVI)");
-    dialog.selectFile(Q(request.file_name));
+    QStringList filters;
+    for (const app::OpenDialogFilter& f : request.filters) {
+        QStringList patterns;
+        for (const std::string& ext : f.extensions)
+            patterns << AnyCasePattern(ext);
+        filters << Q(f.label) + " (" + patterns.join(' ') + ")";
+    }
+    dialog.setNameFilters(filters);
+    // A pattern as the file name would hide every other kind of recording; the filters choose.
+    if (request.file_name.find('*') == std::string::npos) dialog.selectFile(Q(request.file_name));
     std::vector<std::string> chosen;
     if (dialog.exec() == QDialog::Accepted)
         for (const QString& f : dialog.selectedFiles())
@@ -557,11 +613,6 @@ void TfrmQVMain::Wait(int ms) {
     QThread::msleep(static_cast<unsigned long>(std::max(ms, 0)));
 }
 
-void TfrmQVMain::BringToFront() {
-    raise();
-    activateWindow();
-}
-
 void TfrmQVMain::ShowAbout() {
     about_->show();
 }
@@ -570,13 +621,11 @@ void TfrmQVMain::Quit() {
     QCoreApplication::quit();
 }
 
-uint32_t TfrmQVMain::TickMs() {
-    return platform::TickCountMs();
-}
-
-int64_t TfrmQVMain::FileCreationTime(const std::string& path) {
-    int64_t t = 0;
-    return platform::CreationTimeNs(path, t) ? t : app::kUnknownCreationTime;
+void TfrmQVMain::WakeForAudioNotices() {
+    // Runs on the sound device's thread: the notices are answered on the window's thread, in the
+    // order the event loop delivers them.
+    QMetaObject::invokeMethod(
+        this, [this] { Handle([&] { logic_->WmAudioNotice(); }); }, Qt::QueuedConnection);
 }
 
 }  // namespace qv::ui

@@ -6,14 +6,19 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
+#include <QShortcut>
 #include <QTimer>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/avi_reader.h"
+#include "app/host_services.h"
 #include "app/main_window.h"
 #include "app/platform_seam.h"
+#include "app/stream_media.h"
+#include "audio/system_wave_out.h"
 
 class QLabel;
 class QListWidget;
@@ -41,14 +46,13 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     void Beep() override;
     void ShowMessageWindow(int selector) override;
     void ShowErrorBox(const std::string& text, const std::string& caption) override;
+    void ShowInformationBox(const std::string& text, const std::string& caption) override;
     std::vector<std::string> RunOpenDialog(const app::OpenDialogRequest& request) override;
     void ProcessPendingEvents() override;
     void Wait(int ms) override;
-    void BringToFront() override;
     void ShowAbout() override;
     void Quit() override;
-    uint32_t TickMs() override;
-    int64_t FileCreationTime(const std::string& path) override;
+    void WakeForAudioNotices() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,17 +62,18 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     void moveEvent(QMoveEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     struct Bound {
-        const std::string* name = nullptr;
+        app::ControlName name = app::ctl::MainMenu1;
         QWidget* widget = nullptr;
         QAction* action = nullptr;
         std::string text;  // text last applied
         uint32_t rgb = 0;
     };
     void BuildControls();
-    QWidget* MakeWidget(const std::string& name, const app::ControlState& c, QWidget* parent);
+    QWidget* MakeWidget(app::ControlName name, const app::ControlState& c, QWidget* parent);
     void BuildMenus();
     void Connect();
     void ApplyControl(Bound& b, const app::ControlState& c);
@@ -77,8 +82,9 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     void ApplyPlaylist();
     void ApplyPicture();
     void ApplyWindowGeometry();
-    QWidget* Widget(const char* name) const;
-    QAction* Action(const char* name) const;
+    QWidget* Widget(app::ControlName name) const;
+    QAction* Action(app::ControlName name) const;
+
     // Runs a handler, then repaints.
     template <typename F>
     void Handle(F&& f) {
@@ -87,7 +93,12 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     }
 
     std::unique_ptr<app::AviReader> reader_;
+    std::unique_ptr<app::StreamMedia> stream_;
+    audio::SystemWaveOutDevices sound_;
+    app::MachineServices host_;
     std::unique_ptr<app::MainWindowLogic> logic_;
+    // "+" and Right step forward, "-" and Left step back.
+    std::array<QShortcut*, 4> step_keys_{};
     std::vector<std::string> arguments_;
     std::vector<Bound> bound_;
     QWidget* client_ = nullptr;

@@ -11,6 +11,7 @@
 #include "app/overlay_text.h"
 #include "app/stamp.h"
 #include "app/zoom.h"
+#include "audio/audio_fakes.h"
 #include "fakes.h"
 
 namespace qv::app {
@@ -177,8 +178,8 @@ TEST(Stamp, GreyBandColoursTheBottomRows) {
 class MovieInfoTest : public ::testing::Test {
   protected:
     MovieInfoTest() { BuildMainWindowDesign(ui); }
-    const std::string& Text(const char* n) { return ui[n].text; }
-    bool Visible(const char* n) { return ui[n].visible; }
+    const std::string& Text(const char* n) { return ui.At(n).text; }
+    bool Visible(const char* n) { return ui.At(n).visible; }
     UiState ui;
     CameraMetadata m;
 };
@@ -284,9 +285,11 @@ TEST_F(MovieInfoTest, WdxModelShowsModeAndPirControls) {
 
 class DisplayWindowTest : public ::testing::Test {
   protected:
-    DisplayWindowTest() : logic(platform, reader, "") {}
+    DisplayWindowTest() : logic(platform, platform, {reader, stream, sound}, "") {}
     testing::FakePlatform platform;
     testing::FakeAviReader reader;
+    testing::FakeStreamMedia stream;
+    audio::testing::FakeDevices sound;
     MainWindowLogic logic;
 };
 
@@ -359,7 +362,7 @@ class FrameDumpTest : public ::testing::Test {
             m.diag_block[static_cast<size_t>(offset) + 1] = static_cast<uint8_t>(value >> 8);
         }
     }
-    DiagnosticsView view;
+    diag::DiagnosticsLogic view;
     CameraMetadata m;
 };
 
@@ -368,8 +371,8 @@ TEST_F(FrameDumpTest, TimesWithJumpMarkAndExposureValuesInOrder) {
     view.bShowExpo = true;
     // 2012-03-01 06:30:15.25, as hundredths since 2004.
     const int64_t t = 25764480000LL + (6 * 3600 + 30 * 60 + 15) * 100LL + 25;
-    DumpFrame(view, 1, m, t, 400);
-    DumpFrame(view, 2, m, t + 150, 1500);
+    view.DumpFrame(1, m, t, 400);
+    view.DumpFrame(2, m, t + 150, 1500);
     const std::vector<std::string> first(view.lines.begin(), view.lines.begin() + 10);
     const std::vector<std::string> expected = {
         "--- Frame 1 -----", "06:30:15.25",    "FrmInt =    400 MS", "CamRdy  =    1",
@@ -383,19 +386,19 @@ TEST_F(FrameDumpTest, TimesWithJumpMarkAndExposureValuesInOrder) {
 
 TEST_F(FrameDumpTest, NothingWithoutTheWindowOrTheSegment) {
     view.bShowTimes = true;
-    DumpFrame(view, 5, m, 0, 400);
+    view.DumpFrame(5, m, 0, 400);
     EXPECT_EQ(view.lines.size(), 3u);
     EXPECT_EQ(view.lines[2], "FrmInt =    400 MS");
     m.diag_present = false;
-    DumpFrame(view, 6, m, 0, 4000);
+    view.DumpFrame(6, m, 0, 4000);
     view.visible = false;
     m.diag_present = true;
-    DumpFrame(view, 7, m, 0, 4000);
-    ReportBadFrame(view, 3, 10, 0x1234);
+    view.DumpFrame(7, m, 0, 4000);
+    view.ReportBadFrame(3, 10, 0x1234);
     EXPECT_EQ(view.lines.size(), 3u);
     view.visible = true;
-    ReportBadFrame(view, 3, 10, 0x1234);
-    ReportBadFrame(view, 10, 10, 0x1234);  // beyond the movie: not a frame of it
+    view.ReportBadFrame(3, 10, 0x1234);
+    view.ReportBadFrame(10, 10, 0x1234);  // beyond the movie: not a frame of it
     EXPECT_EQ(view.lines.back(), "    4: 00001234");
     EXPECT_EQ(view.nBadFrames, 1);
     EXPECT_EQ(view.lblBadFrameCount, "1");

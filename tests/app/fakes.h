@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "app/avi_reader.h"
+#include "app/host_services.h"
 #include "app/platform_seam.h"
 #include "app/playlist.h"
+#include "app/stream_media.h"
 
 namespace qv::app::testing {
 
-class FakePlatform : public Platform {
+class FakePlatform : public Platform, public HostServices {
   public:
     void SetTimer(bool enabled, int interval_ms) override {
         timer_enabled = enabled;
@@ -25,15 +27,18 @@ class FakePlatform : public Platform {
     void ShowErrorBox(const std::string& text, const std::string& caption) override {
         error_boxes.push_back(caption + ": " + text);
     }
+    void ShowInformationBox(const std::string& text, const std::string& caption) override {
+        information_boxes.push_back(caption + ": " + text);
+    }
     std::vector<std::string> RunOpenDialog(const OpenDialogRequest& request) override {
         last_dialog = request;
         return dialog_result;
     }
     void ProcessPendingEvents() override {}
     void Wait(int ms) override { waited_ms += ms; }
-    void BringToFront() override {}
     void ShowAbout() override { ++about_shown; }
     void Quit() override { ++quits; }
+    void WakeForAudioNotices() override { ++wakes; }
     uint32_t TickMs() override { return tick += tick_step; }
     int64_t FileCreationTime(const std::string& path) override {
         auto it = created.find(path);
@@ -45,6 +50,8 @@ class FakePlatform : public Platform {
     int beeps = 0;
     std::vector<int> messages;
     std::vector<std::string> error_boxes;
+    std::vector<std::string> information_boxes;
+    int wakes = 0;
     std::vector<std::string> dialog_result;
     OpenDialogRequest last_dialog;
     int waited_ms = 0;
@@ -63,6 +70,7 @@ struct FakeMovie {
     int width = 64;
     int height = 48;
     int open_result = 0;
+    int declared_frames = -1;     // frames the index lists; -1: all of them are in the file
     std::vector<int32_t> events;  // event frames; non-empty makes an event recording
     bool has_clock = false;
     int interval_ms = 0;
@@ -95,6 +103,9 @@ class FakeAviReader : public AviReader {
     }
     void Close() override { open_ = false; }
     int FrameCount() const override { return frames_; }
+    int DeclaredFrameCount() const override {
+        return movie_.declared_frames >= 0 ? movie_.declared_frames : frames_;
+    }
     int CurrentFrame() const override { return current_; }
     int Scale() const override { return movie_.scale; }
     int Rate() const override { return movie_.rate; }
@@ -148,6 +159,97 @@ class FakeAviReader : public AviReader {
     int current_ = 0;
     int read_ = -1;
     bool open_ = false;
+};
+
+// A scripted .m4v/.tkm stream: picture i covers the KiB from i * kb_per_picture to the next
+// picture, every gop-th picture is intra, and each picture is painted with the value i + 1 (the
+// rows below the stream's picture are left alone), carries audio_bytes of sound and the time value
+// 100 * (i + 1).
+struct FakeStream {
+    int pictures = 40;
+    int kb_per_picture = 4;
+    int gop = 10;
+    int width = 32;
+    int height = 24;
+    int audio_bytes = 540;
+    int fail_at = -1;  // this picture fails to decode
+};
+
+class FakeStreamMedia : public StreamMedia {
+  public:
+    std::map<std::string, FakeStream> streams;
+    std::vector<int> decoded;  // pictures decoded, in order
+    int deblock_method = -1;
+    int filter_resets = 0;
+
+    int32_t OpenStreamFile(const std::string& path) override {
+        auto it = streams.find(path);
+        open_ = it != streams.end();
+        if (!open_) return 0;
+        s_ = it->second;
+        cursor_ = 0;
+        return std::max(s_.pictures * s_.kb_per_picture, 1);
+    }
+    bool CloseStreamFile() override {
+        open_ = false;
+        return true;
+    }
+    int32_t Width() const override { return s_.width; }
+    int32_t Height() const override { return s_.height; }
+    bool RewindToFirstVop() override {
+        cursor_ = 0;
+        return open_;
+    }
+    int32_t DecodeNextFrame(Picture* picture, int32_t* audio_bytes, bool, audio::AudioSink* feed,
+                            uint32_t* time_value, int32_t* quantiser) override {
+        if (time_value) *time_value = 0;
+        if (!open_ || cursor_ >= s_.pictures || cursor_ == s_.fail_at) return -1;
+        const int i = cursor_++;
+        decoded.push_back(i);
+        if (audio_bytes) *audio_bytes = s_.audio_bytes;
+        if (feed) {
+            std::vector<uint8_t> sound(static_cast<size_t>(s_.audio_bytes),
+                                       static_cast<uint8_t>(i));
+            feed->FeedAudioBytes(sound.data(), static_cast<int32_t>(sound.size()));
+        }
+        if (time_value) *time_value = static_cast<uint32_t>(100 * (i + 1));
+        if (quantiser) *quantiser = 3;
+        if (picture) {
+            if (picture->width != s_.width || picture->height < s_.height)
+                picture->Allocate(s_.width, s_.height);
+            std::fill(
+                picture->pixels.begin(),
+                picture->pixels.begin() + static_cast<ptrdiff_t>(picture->Stride()) * s_.height,
+                static_cast<uint8_t>(i + 1));
+        }
+        return (i + 1) * s_.kb_per_picture;
+    }
+    int32_t SeekToIntraVop(int32_t unit_index, int32_t unit_kb, int32_t direction) override {
+        if (!open_) return -1;
+        const int64_t kb = static_cast<int64_t>(unit_index) * unit_kb;
+        int found = -1;
+        for (int i = 0; i < s_.pictures; ++i) {
+            const int64_t start = static_cast<int64_t>(i) * s_.kb_per_picture;
+            if (i % s_.gop != 0) continue;
+            if (direction >= 0 && start >= kb) {
+                found = i;
+                break;
+            }
+            if (direction < 0 && start < kb) found = i;
+        }
+        if (found < 0) return 0;
+        cursor_ = found;
+        return found * s_.kb_per_picture / unit_kb;
+    }
+    void SetDeblockMethod(int method) override { deblock_method = method; }
+    int32_t DefaultFilterCount() const override { return 7; }
+    int32_t DcFilterCount() const override { return 2; }
+    void ResetFilterCounts() override { ++filter_resets; }
+
+  private:
+    FakeStream s_;
+    bool open_ = false;
+    int cursor_ = 0;
 };
 
 }  // namespace qv::app::testing

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "audio/audio_fakes.h"
 #include "fakes.h"
 
 namespace qv::app {
@@ -45,7 +46,7 @@ TEST(SpeedToTimer, HeaderSpeedsAreLimitedAndScaleZeroDoesNotDivide) {
 
 class PlayerTest : public ::testing::Test {
   protected:
-    PlayerTest() : logic(platform, reader, "") {}
+    PlayerTest() : logic(platform, platform, {reader, stream, sound}, "") {}
 
     void AddMovie(const std::string& path, int64_t created, FakeMovie m = {}) {
         reader.movies[path] = m;
@@ -56,12 +57,14 @@ class PlayerTest : public ::testing::Test {
         logic.FormResize(1096, 702);
         logic.FormShow(1920, 1080);
     }
-    bool Enabled(const char* name) const { return logic.ui()[name].enabled; }
+    bool Enabled(const char* name) const { return logic.ui().At(name).enabled; }
     int Frame() const { return reader.CurrentFrame(); }
     const std::string& OpenPath() const { return logic.movie().szPath; }
 
     FakePlatform platform;
     FakeAviReader reader;
+    testing::FakeStreamMedia stream;
+    audio::testing::FakeDevices sound;
     MainWindowLogic logic;
 };
 
@@ -299,8 +302,8 @@ TEST_F(PlayerTest, FailedOpensAreReportedWithoutEndingThePlayer) {
     AddMovie("/m/empty.avi", 1, empty);
     platform.created["/m/missing.avi"] = 2;
     AddMovie("/m/good.avi", 3);
-    platform.created["/m/clip.m4v"] = 4;
-    Start({"/m/empty.avi", "/m/missing.avi", "/m/good.avi", "/m/clip.m4v"});
+    platform.created["/m/clip.tkm"] = 4;
+    Start({"/m/empty.avi", "/m/missing.avi", "/m/good.avi", "/m/clip.tkm"});
     EXPECT_EQ(platform.messages, std::vector<int>{kMsgNoFrames});
     EXPECT_EQ(platform.quits, 0);
     EXPECT_EQ(logic.movie().nType, kNone);
@@ -313,7 +316,7 @@ TEST_F(PlayerTest, FailedOpensAreReportedWithoutEndingThePlayer) {
     EXPECT_TRUE(logic.play().bPlaying);
     logic.bSkipClick();
     ASSERT_EQ(platform.error_boxes.size(), 1u);
-    EXPECT_EQ(platform.error_boxes[0], "Error: Error opening /m/clip.m4v");
+    EXPECT_EQ(platform.error_boxes[0], "Error: Error opening /m/clip.tkm");
     EXPECT_EQ(logic.movie().nType, kNone);
     EXPECT_EQ(logic.ui().picture, nullptr);
     EXPECT_EQ(platform.quits, 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "audio/audio_fakes.h"
 #include "fakes.h"
 
 namespace qv::app {
@@ -63,7 +64,7 @@ TEST(Playlist, ExtensionsAndNames) {
 
 class PlaylistWindowTest : public ::testing::Test {
   protected:
-    PlaylistWindowTest() : logic(platform, reader, "") {
+    PlaylistWindowTest() : logic(platform, platform, {reader, stream, sound}, "") {
         logic.FormCreate({});
         logic.FormResize(1096, 702);
         logic.FormShow(1920, 1080);
@@ -74,6 +75,8 @@ class PlaylistWindowTest : public ::testing::Test {
     }
     FakePlatform platform;
     FakeAviReader reader;
+    testing::FakeStreamMedia stream;
+    audio::testing::FakeDevices sound;
     MainWindowLogic logic;
 };
 

@@ -11,6 +11,7 @@
 #include "app/ini_file.h"
 #include "app/main_window.h"
 #include "app/settings.h"
+#include "audio/audio_fakes.h"
 #include "fakes.h"
 
 namespace qv::app {
@@ -197,9 +198,11 @@ TEST(PlayerSettings, StartWithoutFileThenCloseWhilePlayingSavesTheSpeed) {
     const std::string path = (dir / "qvplay.ini").string();
     testing::FakePlatform platform;
     testing::FakeAviReader reader;
+    testing::FakeStreamMedia stream;
+    audio::testing::FakeDevices sound;
     reader.movies["/m/a.avi"] = {};
     {
-        MainWindowLogic logic(platform, reader, path);
+        MainWindowLogic logic(platform, platform, {reader, stream, sound}, path);
         logic.FormCreate({"/m/a.avi"});
         EXPECT_EQ(logic.play().nFrmRate, 0);
         EXPECT_EQ(logic.zoom(), 100);
@@ -227,7 +230,7 @@ TEST(PlayerSettings, StartWithoutFileThenCloseWhilePlayingSavesTheSpeed) {
     saved.PutInt("settings", "g_bEmbedTime", 1);
     saved.PutInt("settings", "g_nDeblockMethod", 0);
     ASSERT_TRUE(saved.SaveAtomically(path));
-    MainWindowLogic next(platform, reader, path);
+    MainWindowLogic next(platform, platform, {reader, stream, sound}, path);
     next.FormCreate({});
     EXPECT_EQ(next.play().nFrmRate, 23);
     EXPECT_EQ(next.ui()["tbRate"].position, 7);
@@ -248,7 +251,9 @@ TEST(PlayerSettings, StartWithoutFileThenCloseWhilePlayingSavesTheSpeed) {
 TEST(PlayerSettings, WindowIsPulledBackOntoASmallScreen) {
     testing::FakePlatform platform;
     testing::FakeAviReader reader;
-    MainWindowLogic logic(platform, reader, "");
+    testing::FakeStreamMedia stream;
+    audio::testing::FakeDevices sound;
+    MainWindowLogic logic(platform, platform, {reader, stream, sound}, "");
     logic.FormCreate({});
     logic.FormShow(1024, 600);
     EXPECT_EQ(logic.ui().window, (Rect{4, 4, 1016, 564}));

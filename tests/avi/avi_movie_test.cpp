@@ -211,17 +211,85 @@ TEST(AviReadFrame, RefusesChunksOutsideTheFileOrBuffer) {
     ASSERT_EQ(m.Open(big), 0);
     EXPECT_EQ(m.avi.AviReadFrame(1), kAviBadChunk);
 
-    // The last frame cut by the end of the file gives the bytes that are there.
+    // The last frame cut by the end of the file is not part of the movie; its bytes that are
+    // there still decode only up to their own end.
     Bytes cut = rec.avi.bytes;
     uint32_t last_at = rec.avi.chunk_offsets[2];
     const uint32_t keep = static_cast<uint32_t>(rec.frames[2].size() - 200);
     cut.resize(last_at + 8 + keep);
     ASSERT_EQ(m.Open(cut), 0);
-    uint32_t size = 0;
-    ASSERT_EQ(m.avi.AviReadFrame(2, nullptr, &size), 0);
-    EXPECT_EQ(size, keep);
+    EXPECT_EQ(m.avi.FrameCount(), 2);
+    EXPECT_EQ(m.avi.AviReadFrame(2), kAviBadChunk);
     Picture pic;
-    EXPECT_GT(m.avi.AviDecodeCurrent(pic), 0) << "decoding stops at the frame's own end";
+    EXPECT_GT(m.avi.AviDecodeCurrent(cut.data() + last_at + 8, keep, pic), 0)
+        << "decoding stops at the frame's own end";
+}
+
+// A copy of a recording that stopped early: the movie is the leading frames whose chunk is
+// wholly in the file, the header's count stays available, and nothing past them is read.
+TEST(AviOpen, RecordingCutShortKeepsOnlyTheFramesItHolds) {
+    for (AviLayout layout : {AviLayout::IndexBeforeMovi, AviLayout::MoviBeforeIndex}) {
+        RecordingOptions o = Small(5);
+        o.avi.layout = layout;
+        o.event_recording = true;
+        o.event_frames = {1, 3};
+        const fixtures::Recording rec = fixtures::MakeRecording(o);
+        const std::vector<uint32_t>& at = rec.avi.chunk_offsets;
+        auto end_of = [&](int f) { return at[f] + 8 + rec.frames[f].size(); };
+        const bool index_first = layout == AviLayout::IndexBeforeMovi;
+        struct Cut {
+            size_t bytes;
+            int frames;  // -1: no "idx1" left, refused as before
+            const char* what;
+        };
+        // With "movi" first a cut among the frames loses the index behind them; a cut inside
+        // the index keeps the frames whose entries made it.
+        const int lost = index_first ? 0 : -1;
+        const std::vector<Cut> cuts = {
+            {rec.avi.bytes.size(), 5, "complete"},
+            {end_of(3), index_first ? 4 : -1, "at the end of frame 3"},
+            {at[3] + 8 + rec.frames[3].size() / 2, index_first ? 3 : -1, "inside frame 3"},
+            {end_of(0) - 1, lost, "one byte short of frame 0's end"},
+            {at[0], lost, "before frame 0"},
+            {rec.avi.index_position + 16 * 3 + 5, index_first ? 0 : 3, "inside index entry 3"},
+            {rec.avi.index_position, 0, "before index entry 0"},
+        };
+        for (const Cut& c : cuts) {
+            const std::string what = std::string(index_first ? "index first, " : "movi first, ") +
+                                     c.what + " (" + std::to_string(c.bytes) + " bytes)";
+            Movie m;
+            const int r = m.Open(Bytes(rec.avi.bytes.begin(), rec.avi.bytes.begin() + c.bytes));
+            EXPECT_EQ(m.avi.DeclaredFrameCount(), 5) << what;
+            if (c.frames <= 0) {
+                EXPECT_EQ(r, kAviOpenFailed) << what;
+                if (c.frames == 0) {
+                    EXPECT_EQ(m.avi.FrameCount(), 0) << what << ": no frames";
+                }
+                EXPECT_EQ(m.avi.AviReadFrame(0), kAviBadChunk) << what;
+                continue;
+            }
+            ASSERT_EQ(r, 0) << what;
+            EXPECT_EQ(m.avi.FrameCount(), c.frames) << what;
+            EXPECT_EQ(m.avi.AviReadFrame(c.frames), kAviBadChunk) << what;
+            // Frame 3 is an event: a scan reaching into its cut bytes would find it.
+            std::vector<int32_t> events;
+            for (int e : o.event_frames)
+                if (e < c.frames) events.push_back(e);
+            EXPECT_EQ(m.avi.EventList(), events) << what;
+            EXPECT_EQ(m.avi.ScanForEvent(100, -1), events.empty() ? -1 : events.back()) << what;
+            m.avi.AviSeekEnd();
+            EXPECT_EQ(m.avi.AviStepFrame(-1), 0) << what;
+            EXPECT_EQ(m.avi.CurrentFrame(), c.frames - 1) << what;
+            Picture pic;
+            for (int f = 0; f < c.frames; ++f) {
+                uint32_t size = 0;
+                ASSERT_EQ(m.avi.AviReadFrame(f, nullptr, &size), 0) << what << " frame " << f;
+                ASSERT_EQ(size, rec.frames[f].size()) << what << " frame " << f;
+                EXPECT_EQ(0, std::memcmp(m.avi.FrameBuffer(), rec.frames[f].data(), size));
+                EXPECT_EQ(m.avi.AviDecodeCurrent(pic), 0) << what << " frame " << f;
+            }
+        }
+    }
 }
 
 TEST(AviStepFrame, ClampsAndReportsNoChange) {

@@ -118,6 +118,7 @@ bool AviMovie::WalkHeaders() {
     ReadLe32(file_, kWidthAt, width);
     ReadLe32(file_, kHeightAt, height);
     frame_count_ = static_cast<int32_t>(frames);
+    declared_frame_count_ = frame_count_;
     scale_ = static_cast<int32_t>(scale);
     if (scale_ == kOneDayScale) scale_ = 86400;
     rate_ = static_cast<int32_t>(rate);
@@ -129,11 +130,13 @@ bool AviMovie::WalkHeaders() {
     int64_t pos = kFirstChunkAt;
     index_base_ = 0;
     bool found_index = false;
+    uint32_t index_size = 0;
     while (pos < static_cast<int64_t>(file_size_)) {
         uint8_t head[12];
         if (!file_.ReadAt(pos, head, 8)) break;
         if (std::memcmp(head, "idx1", 4) == 0) {
             found_index = true;
+            index_size = Le32(head + 4);
             break;
         }
         uint32_t size = Le32(head + 4);
@@ -151,10 +154,16 @@ bool AviMovie::WalkHeaders() {
     if (!found_index || frame_count_ <= 0) return false;
     index_position_ = static_cast<uint32_t>(pos + 8);
     // Every frame needs its 16-byte entry inside the file; a count the file cannot hold would
-    // otherwise drive the index allocation.
+    // otherwise drive the index allocation. The one exception is an index whose own size runs
+    // past the end of the file: the copy stopped inside it, and the entries that made it are
+    // read and checked as usual (frames written before the index may all be there).
     int64_t room = (static_cast<int64_t>(file_size_) - index_position_) /
                    static_cast<int64_t>(kIndexEntrySize);
-    if (frame_count_ > room) return false;
+    index_entries_ = frame_count_;
+    if (frame_count_ > room) {
+        if (static_cast<int64_t>(index_position_) + index_size <= file_size_) return false;
+        index_entries_ = static_cast<int32_t>(room);
+    }
     current_frame_ = 0;
     return true;
 }
@@ -164,27 +173,38 @@ int AviMovie::AllocateBuffers() {
     bool size_ok =
         width_ > 0 && height_ > 0 && width_ <= kMaxPictureSide && height_ <= kMaxPictureSide;
     if (!size_ok || !TryAssign(frame_buffer_, static_cast<size_t>(width_) * height_ * 3)) ++failed;
-    if (!TryAssign(index_, static_cast<size_t>(frame_count_))) ++failed;
-    if (failed) {
-        jpeg_.FreePlanes();
-        frame_buffer_ = {};
-        index_ = {};
-    }
+    if (!TryAssign(index_, static_cast<size_t>(index_entries_))) ++failed;
+    if (failed) FreeBuffers();
     return failed;
+}
+
+void AviMovie::FreeBuffers() {
+    jpeg_.FreePlanes();
+    frame_buffer_ = {};
+    index_ = {};
 }
 
 int AviMovie::BuildIndex() {
     // One read for the whole index; entries are checked one by one as the camera wrote them.
     std::vector<uint8_t> raw;
-    if (!TryAssign(raw, static_cast<size_t>(frame_count_) * kIndexEntrySize)) return -1;
+    if (!TryAssign(raw, static_cast<size_t>(index_entries_) * kIndexEntrySize)) return -1;
     if (!file_.ReadAt(index_position_, raw.data(), raw.size())) return -1;
-    for (int32_t i = 0; i < frame_count_; ++i) {
+    // The camera writes the frames in index order, so a copy that stopped early holds a leading
+    // run of them. The movie is that run: frames whose chunk header and JPEG bytes are all in
+    // the file. Offsets are summed in 64 bits so that one past 4 GiB counts as outside.
+    int32_t present = 0;
+    bool whole = true;
+    for (int32_t i = 0; i < index_entries_; ++i) {
         const uint8_t* e = raw.data() + static_cast<size_t>(i) * kIndexEntrySize;
         if (std::memcmp(e, "00db", 4) != 0) return -1;
-        uint32_t offset = Le32(e + 8);
-        if (index_base_ > 0) offset += index_base_;
-        index_[i] = {offset, Le32(e + 12)};
+        int64_t offset = static_cast<int64_t>(Le32(e + 8)) + index_base_;
+        uint32_t size = Le32(e + 12);
+        index_[i] = {static_cast<uint32_t>(offset), size};
+        whole = whole && offset + 8 + size <= static_cast<int64_t>(file_size_);
+        if (whole) ++present;
     }
+    index_.resize(static_cast<size_t>(present));
+    frame_count_ = present;
     return 0;
 }
 
@@ -247,6 +267,12 @@ int AviMovie::AviOpen(const std::string& path) {
     // with the planes.
     int result = BuildIndex();
     if (result != 0) return result;
+    if (frame_count_ == 0) {
+        // Not even frame 0 made it into the file: a movie without frames, as when the header
+        // counts none.
+        FreeBuffers();
+        return kAviOpenFailed;
+    }
     ParseFirstFrame();
     if (event_recording_) BuildEventList();
     return result;
@@ -259,8 +285,8 @@ int AviMovie::AviReadFrame(int frame, uint8_t* buffer, size_t capacity, uint32_t
     if (offset) *offset = e.offset;
     uint8_t head[8];
     if (!file_.ReadAt(e.offset, head, 8) || std::memcmp(head, "00db", 4) != 0) return kAviBadChunk;
-    // A frame larger than the buffer is unreadable; a frame cut short by the end of the file
-    // gives the bytes that are there.
+    // A frame larger than the buffer is unreadable. The movie's frames lie wholly inside the
+    // file (see BuildIndex); the read is kept inside it all the same.
     if (e.size > capacity) return kAviBadChunk;
     int64_t data_at = static_cast<int64_t>(e.offset) + 8;
     int64_t avail = static_cast<int64_t>(file_size_) - data_at;

@@ -41,6 +41,10 @@ class AviMovie {
     // frame index, buffers, frame 0's camera segments and the event list. 0 on success; -1 when
     // the file cannot be opened, has no "idx1", no frames or a bad index entry; -1 to -5 the
     // negated count of buffer allocations that failed.
+    // A recording cut short (a copy that stopped early) keeps only its leading frames whose
+    // chunk (header and JPEG bytes) lies wholly inside the file; when not even frame 0's does,
+    // it opens as a movie without frames (-1, FrameCount() 0). An "idx1" that is itself cut
+    // off by the end of the file gives the entries that are there.
     int AviOpen(const std::string& path);
     // Closes the file and frees the index, the frame buffer and the sample planes.
     void AviClose();
@@ -71,7 +75,12 @@ class AviMovie {
     int ScanForEvent(int first, int end);
 
     // Accessors.
+    // Frames of the movie: those whose data is in the file. -1 when the file cannot be opened,
+    // 0 for a movie without frames.
     int32_t FrameCount() const { return frame_count_; }
+    // The total frame count the header declares; above FrameCount() when the recording ends
+    // early. -1 when the file cannot be opened.
+    int32_t DeclaredFrameCount() const { return declared_frame_count_; }
     int32_t Scale() const { return scale_; }  // capture interval in seconds
     int32_t Rate() const { return rate_; }
     // rate / scale; 0 for a scale that is not positive.
@@ -111,6 +120,7 @@ class AviMovie {
     bool WalkHeaders();
     void ApplyJunk(const uint8_t* tag_and_mode);
     int AllocateBuffers();
+    void FreeBuffers();
     int BuildIndex();
     void ParseFirstFrame();
     void BuildEventList();
@@ -124,6 +134,8 @@ class AviMovie {
     uint32_t file_size_ = 0;
     platform::DosDateTime file_time_;
     int32_t frame_count_ = -1;
+    int32_t declared_frame_count_ = -1;
+    int32_t index_entries_ = 0;  // "idx1" entries inside the file, read at open
     int32_t scale_ = 0;
     int32_t rate_ = 0;
     int32_t width_ = 0;

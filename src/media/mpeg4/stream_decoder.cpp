@@ -147,7 +147,9 @@ int32_t StreamDecoder::DecodeNextFrame(Picture* picture, int32_t* audio_bytes, b
 
 void StreamDecoder::Output(Picture& picture, int32_t qp) {
     const int32_t w = frames_.Width(), h = frames_.Height();
-    if (picture.width != w || picture.height != h) picture.Allocate(w, h);
+    // A picture taller than the stream's keeps its extra rows below the image (the player's band
+    // for the capture time); any other size is made to fit.
+    if (picture.width != w || picture.height < h) picture.Allocate(w, h);
     YuvPicture* shown = &frames_.Current();
     if (deblock_method == kDeblockLowPass || deblock_method == kDeblockEdges) {
         YuvPicture& copy = frames_.FilterCopy();

@@ -59,9 +59,10 @@ class StreamDecoder {
     bool RewindToFirstVop();
 
     // Decodes the next picture (see the top of this file for the packets in front of it). picture:
-    // filled with the 24-bit picture (sized by the caller to Width() x Height()), or nullptr to
-    // decode only. Returns the file position after the picture in KiB, or -1 when no picture was
-    // decoded (no VOP after the packets, a header or data error, or a VOP with vop_coded 0).
+    // filled with the 24-bit picture (sized by the caller to Width() x Height(), or taller: the
+    // rows below the image are left alone), or nullptr to decode only. Returns the file position
+    // after the picture in KiB, or -1 when no picture was decoded (no VOP after the packets, a
+    // header or data error, or a VOP with vop_coded 0).
     int32_t DecodeNextFrame(Picture* picture, int32_t* audio_bytes, bool audio_header,
                             audio::AudioSink* feed, uint32_t* time_value, int32_t* quantiser);
 
