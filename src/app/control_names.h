@@ -12,7 +12,8 @@ namespace qv::app {
 // X(name) for every control, in no particular order (the window design gives the order).
 #define QV_MAIN_WINDOW_CONTROLS(X)                                                                 \
     X(MainMenu1)                                                                                   \
-    X(File1) X(Open1) X(SaveCurrent1) X(Extract1) X(N1) X(Exit1) X(Options1) X(CameraSettings1) X( \
+    X(File1)                                                                                       \
+    X(Open1) X(SaveCurrent1) X(Extract1) X(N1) X(Exit1) X(Options1) X(CameraSettings1) X(          \
         EmbedTimestamp1) X(Deblock1) X(Help1) X(About1) X(PopupMenu1) X(Zoom1X1) X(N2xzoom1)       \
         X(Varzoom1) X(SaveCurrent2) X(PopupMenu2) X(SaveStart) X(SaveEnd) X(SaveSegment1) X(       \
             Cancel1) X(ScrollBox1) X(Image1) X(gbPlayRate) X(tbRate) X(lblRate) X(gbStats)         \

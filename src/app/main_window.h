@@ -136,7 +136,7 @@ class MainWindowLogic final : private EntryNavigator, private MovieWindow {
     // Base name of the entry played last; the export dialog proposes names from it.
     const std::string& entry_base_name() const { return entry_base_name_; }
     PlaybackEngine& engine() { return engine_; }
-    const TkmMovieSource& tkm_source() const { return tkm_; }
+    TkmMovieSource& tkm_source() { return tkm_; }
     // The window is maximised (the toolkit keeps this up to date; it is saved at close).
     bool maximised = false;
 

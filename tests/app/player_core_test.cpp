@@ -1,0 +1,172 @@
+// What the player does around opening and replacing movies: the first picture of a new movie is
+// on screen at once, a replaced list never leaves the current entry outside it, a failed open or a
+// cleared list leaves nothing of the previous movie on screen, a recording cut short is reported
+// once, commands not offered yet stay disabled, and the window comes back on the screen it was
+// saved on.
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "audio/audio_fakes.h"
+#include "fakes.h"
+
+namespace qv::app {
+namespace {
+
+class CoreTest : public ::testing::Test {
+  protected:
+    CoreTest() : logic(platform, platform, {reader, stream, sound}, "") {}
+    void Movie(const std::string& path, int64_t created, testing::FakeMovie m = {}) {
+        reader.movies[path] = m;
+        platform.created[path] = created;
+    }
+    void Start(const std::vector<std::string>& args) {
+        logic.FormCreate(args);
+        logic.FormResize(1096, 702);
+        logic.FormShow(1920, 1080);
+    }
+    bool Enabled(const char* name) const { return logic.ui().At(name).enabled; }
+
+    testing::FakePlatform platform;
+    testing::FakeAviReader reader;
+    testing::FakeStreamMedia stream;
+    audio::testing::FakeDevices sound;
+    MainWindowLogic logic;
+};
+
+TEST_F(CoreTest, ANewEntryShowsItsFirstFrameAtOnceWithoutDecodingTheOldOneAgain) {
+    testing::FakeMovie three;
+    three.frames = 3;
+    Movie("/m/a.avi", 1, three);
+    Movie("/m/b.avi", 2, three);
+    Start({"/m/a.avi", "/m/b.avi"});
+    EXPECT_EQ(reader.decoded, std::vector<int>{0});
+    ASSERT_NE(logic.ui().picture, nullptr);
+    logic.Timer1Timer();
+    logic.Timer1Timer();
+    reader.decoded.clear();
+    logic.Timer1Timer();  // past the end of a.avi
+    EXPECT_EQ(logic.movie().szPath, "/m/b.avi");
+    EXPECT_EQ(reader.decoded, std::vector<int>{0});  // b's frame 0, not a's again
+    EXPECT_NE(logic.ui().picture, nullptr);
+    EXPECT_EQ(logic.ui().status[3], "Frame 1");
+}
+
+TEST_F(CoreTest, OpeningANewListWhileALaterEntryPlaysKeepsStepsInsideTheList) {
+    testing::FakeMovie three;
+    three.frames = 3;
+    for (int i = 0; i < 3; ++i)
+        Movie("/m/" + std::to_string(i) + ".avi", i, three);
+    Movie("/n/new.avi", 9, three);
+    Start({"/m/0.avi", "/m/1.avi", "/m/2.avi"});
+    logic.PlayEntry(2);
+    platform.dialog_result = {"/n/new.avi"};
+    logic.Open1Click();  // the playing movie plays on, but it is not in the new list
+    EXPECT_EQ(logic.movie().szPath, "/m/2.avi");
+    EXPECT_EQ(logic.playlist().nCurrent, -1);
+    logic.sbPauseClick();
+    logic.tbWhereEnter();
+    logic.tbWhereChange(0);
+    logic.tbWhereExit();
+    const size_t opens = reader.opened.size();
+    logic.sbPreviousClick();  // no entry before: stays on frame 0
+    EXPECT_EQ(reader.opened.size(), opens);
+    EXPECT_EQ(reader.CurrentFrame(), 0);
+    logic.bPreviousClick();
+    EXPECT_EQ(platform.beeps, 1);
+    logic.bSkipClick();  // the next entry is the first of the new list
+    EXPECT_EQ(logic.movie().szPath, "/n/new.avi");
+}
+
+TEST_F(CoreTest, FailedOpenAndClearLeaveNothingOfThePreviousMovie) {
+    testing::FakeMovie m;
+    Movie("/m/a.avi", 1, m);
+    platform.created["/m/missing.avi"] = 2;
+    Start({"/m/a.avi", "/m/missing.avi"});
+    logic.Timer1Timer();
+    ASSERT_NE(logic.ui()["lblDate"].text, "[]");
+    logic.bSkipClick();
+    for (size_t i = 1; i <= 3; ++i)
+        EXPECT_EQ(logic.ui().status[i], "") << i;
+    EXPECT_EQ(logic.ui()["lblDate"].text, "[]");
+    EXPECT_EQ(logic.ui()["lblElapsedTime"].text, "0:00:00");
+    EXPECT_FALSE(logic.ui()["gbMovieInfo"].visible);
+    EXPECT_FALSE(logic.ui()["Image1"].visible);
+    logic.bPreviousClick();
+    ASSERT_EQ(logic.movie().szPath, "/m/a.avi");
+    logic.bClearPlayListClick();
+    EXPECT_EQ(logic.ui().status[0], "[none]");
+    EXPECT_EQ(logic.ui().status[3], "");
+    EXPECT_EQ(logic.ui()["lblTime"].text, "[]");
+    for (const char* n : {"sbPIRSeekRev", "sbStopPIRSearch", "sbPIRSeekFwd"})
+        EXPECT_FALSE(Enabled(n)) << n;
+}
+
+TEST_F(CoreTest, ARecordingCutShortIsReportedOnceWithItsFrameCounts) {
+    testing::FakeMovie cut;
+    cut.frames = 5;
+    cut.declared_frames = 20;
+    Movie("/m/cut.avi", 1, cut);
+    Start({"/m/cut.avi"});
+    ASSERT_EQ(platform.information_boxes.size(), 1u);
+    EXPECT_EQ(platform.information_boxes[0],
+              "Recording cut short: cut.avi ends early: 5 of its 20 frames are in the file.");
+    EXPECT_EQ(logic.ui().status[2], "Frames = 5");
+    logic.PlayEntry(0);  // played again: not asked again
+    EXPECT_EQ(platform.information_boxes.size(), 1u);
+}
+
+TEST_F(CoreTest, CommandsNotOfferedYetStayDisabledThroughPlayPauseAndStop) {
+    testing::FakeMovie ev;
+    ev.frames = 10;
+    ev.events = {3};
+    Movie("/m/ev.avi", 1, ev);
+    Start({"/m/ev.avi"});
+    const char* later[] = {"SaveCurrent1",     "SaveCurrent2",    "Extract1",     "PopupMenu2",
+                           "SaveStart",        "SaveEnd",         "SaveSegment1", "sbSearchForward",
+                           "sbSearchBackward", "sbStopSearch",    "sbPrevEvent",  "sbNextEvent",
+                           "sbPIRSeekRev",     "sbStopPIRSearch", "sbPIRSeekFwd"};
+    auto none_enabled = [&] {
+        for (const char* n : later)
+            EXPECT_FALSE(Enabled(n)) << n;
+    };
+    none_enabled();
+    logic.Timer1Timer();
+    logic.sbPauseClick();
+    none_enabled();
+    logic.tbWhereEnter();
+    logic.tbWhereChange(5);
+    none_enabled();
+    logic.sbStopClick();
+    none_enabled();
+    EXPECT_TRUE(Enabled("sbForward"));
+}
+
+TEST_F(CoreTest, OpenDialogOffersEveryKindOfRecording) {
+    platform.dialog_result.clear();
+    logic.Open1Click();
+    ASSERT_FALSE(platform.last_dialog.filters.empty());
+    EXPECT_EQ(platform.last_dialog.filters[0].extensions,
+              (std::vector<std::string>{".avi", ".m4v", ".tkm"}));
+}
+
+TEST(WindowPlacement, ComesBackOnTheScreenItWasSavedOn) {
+    testing::FakePlatform platform;
+    testing::FakeAviReader reader;
+    testing::FakeStreamMedia stream;
+    audio::testing::FakeDevices sound;
+    MainWindowLogic logic(platform, platform, {reader, stream, sound}, "");
+    logic.FormCreate({});
+    const std::vector<Rect> screens = {{0, 0, 1920, 1040}, {1920, 0, 1280, 1000}};
+    logic.ui().window = {2000, 40, 1104, 752};  // on the second screen
+    logic.FormShow(screens);
+    EXPECT_EQ(logic.ui().window, (Rect{2000, 40, 1104, 752}));
+    logic.ui().window = {5000, 40, 1104, 752};  // on a screen that is gone
+    logic.FormShow(screens);
+    EXPECT_EQ(logic.ui().window, (Rect{4, 4, 1104, 752}));
+    logic.ui().window = {2500, 40, 1104, 752};  // hangs over the second screen's right edge
+    logic.FormShow(screens);
+    EXPECT_EQ(logic.ui().window, (Rect{1924, 40, 1104, 752}));
+}
+
+}  // namespace
+}  // namespace qv::app
