@@ -1,6 +1,8 @@
 // The real main window on two camera recordings, offscreen: the older recording plays first, the
-// timer advances the frame number, keys step, the seek bar seeks, the picture on screen is the
-// decoder's picture at 100 % zoom, and closing writes the speed into the settings file.
+// timer advances the frame number, keys step (once per key, whichever control has the focus), the
+// seek bar seeks, the picture on screen is the decoder's picture at 100 % zoom, closing writes the
+// speed into the settings file, going on to the next recording leaves the focus where the user
+// put it, and labels keep the theme's text colour.
 #include <QAction>
 #include <QLabel>
 #include <QSignalSpy>
@@ -25,6 +27,9 @@ class MainWindowTest : public QObject {
     void initTestCase();
     void cleanupTestCase();
     void playsStepsSeeksAndSavesTheSpeed();
+    void stepKeysActOnceWhicheverControlHasTheFocus();
+    void goingOnToTheNextRecordingLeavesTheFocusAlone();
+    void labelsKeepTheThemeTextColour();
 
   private:
     int PanelFrame(qv::ui::TfrmQVMain& w);
@@ -154,6 +159,65 @@ void MainWindowTest::playsStepsSeeksAndSavesTheSpeed() {
     QVERIFY(saved.Load(ini));
     QCOMPARE(saved.GetInt("settings", "nFrmRate", -1), 25);
     QCOMPARE(saved.GetInt("settings", "nZoom", -1), 100);
+}
+
+void MainWindowTest::stepKeysActOnceWhicheverControlHasTheFocus() {
+    qv::ui::TfrmQVMain window({older_, newer_}, (dir_ / "keys.ini").string());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.logic().sbPauseClick();
+    window.Sync();
+    auto* list = window.findChild<QWidget*>("lbPlayList");
+    auto* where = window.findChild<QSlider*>("tbWhere");
+    QVERIFY(list && where && where->isVisible());
+    for (QWidget* focus : {list, static_cast<QWidget*>(where)}) {
+        focus->setFocus();
+        QTRY_VERIFY(focus->hasFocus());
+        const int before = PanelFrame(window);
+        QTest::keyClick(focus, '+');
+        QCOMPARE(PanelFrame(window), before + 1);
+        QTest::keyClick(focus, Qt::Key_Right);
+        QCOMPARE(PanelFrame(window), before + 2);
+        QTest::keyClick(focus, Qt::Key_Left);
+        QCOMPARE(PanelFrame(window), before + 1);
+    }
+}
+
+void MainWindowTest::goingOnToTheNextRecordingLeavesTheFocusAlone() {
+    qv::ui::TfrmQVMain window({older_, newer_}, (dir_ / "focus.ini").string());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget other;
+    other.setWindowTitle("another application's window");
+    other.show();
+    other.activateWindow();
+    QTRY_VERIFY(other.isActiveWindow());
+    // What the timer does at the end of a recording.
+    window.logic().PlayEntry(1);
+    window.Sync();
+    QTest::qWait(100);
+    QVERIFY(window.logic().play().bPlaying);
+    QVERIFY(other.isActiveWindow());
+}
+
+void MainWindowTest::labelsKeepTheThemeTextColour() {
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    dark.setColor(QPalette::Window, QColor(30, 30, 30));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    {
+        qv::ui::TfrmQVMain window({older_}, (dir_ / "theme.ini").string());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(PanelFrame(window) >= 1);
+        for (const char* name : {"lblDate", "lblTime", "lblCapInterval", "lblElapsedTime"}) {
+            auto* label = window.findChild<QLabel*>(name);
+            QVERIFY(label);
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(230, 230, 230));
+        }
+    }
+    QApplication::setPalette(before);
 }
 
 QTEST_MAIN(MainWindowTest)

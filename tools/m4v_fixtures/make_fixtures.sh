@@ -25,6 +25,8 @@ make edgepan_176x144.m4v --size 176x144 --frames 30 --gop 15 --content pan --mot
   --ref "$root/edgepan_176x144.yuv"
 make tkm_176x144.tkm --size 176x144 --frames 20 --gop 5 --motion-est default
 make tkm_320x240.tkm --size 320x240 --frames 40 --gop 10 --motion-est zero --ref "$root/tkm_320x240.yuv"
+# Long enough for the window to play it for a few seconds at the pace of its sound.
+make pace_320x240.tkm --size 320x240 --frames 100 --gop 15 --motion-est zero
 make seed_small.tkm --size 48x32 --frames 4 --gop 2 --motion-est default
 make seed_small.m4v --size 64x48 --frames 4 --gop 3 --motion-est default
 for f in seed_small.tkm seed_small.m4v; do { printf "\\x01"; cat "$root/$f"; } > "$2/seeds/fuzz_mpeg4_stream/$f"; done
