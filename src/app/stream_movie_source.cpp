@@ -31,6 +31,9 @@ void StreamMovieSource::SetUpWindow(bool hide_playlist) {
          {ctl::gbMotion, ctl::gbStats, ctl::gbPlayRate, ctl::lblRate, ctl::gbMovieInfo})
         ui.Show(n, false);
     ui.Show(ctl::gbPlayList, !hide_playlist);
+    // A stream has no events: the play controls end after the play button, as for a camera AVI
+    // that is not an event recording.
+    ui[ctl::pnlPlayCtrl].rect.width = ui[ctl::sbForward].rect.Right() + 5;
     ui.status[1].clear();
     ui.status[2].clear();
     c_.window.LayoutWindow();

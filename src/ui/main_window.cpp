@@ -196,10 +196,9 @@ QWidget* TfrmQVMain::MakeWidget(ControlName name, const ControlState& c, QWidget
                 panel->setTextFormat(Qt::PlainText);
                 panel->setFrameShape(QFrame::Panel);
                 panel->setFrameShadow(QFrame::Sunken);
-                if (i + 1 < widths.size())
-                    panel->setFixedWidth(widths[i]);
-                else
-                    panel->setMinimumWidth(widths[i]);
+                // The designed widths are the least a panel takes; a longer text (a .tkm's date
+                // and time) widens its panel instead of being cut.
+                panel->setMinimumWidth(widths[i]);
                 bar->addWidget(panel, i + 1 < widths.size() ? 0 : 1);
                 status_.push_back(panel);
             }
