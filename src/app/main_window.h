@@ -155,7 +155,7 @@ class MainWindowLogic final : private EntryNavigator, private MovieWindow {
 
     MovieSource* SourceFor(RecordingKind kind);
     // Nothing open: the picture, the statistics, the movie information and the movie's status
-    // panels are emptied.
+    // panels are emptied, and the panels a stream movie hid come back.
     void ClearMovieDisplay();
 
     Platform& platform_;

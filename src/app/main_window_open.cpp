@@ -76,6 +76,12 @@ void MainWindowLogic::ClearMovieDisplay() {
     ui_.Show(ctl::gbMovieInfo, false);
     for (ControlName n : {ctl::sbPIRSeekRev, ctl::sbStopPIRSearch, ctl::sbPIRSeekFwd})
         ui_.Enable(n, false);
+    // With nothing open the window has the panels and the layout of its design, whatever a
+    // stream movie before had hidden (the playlist among them).
+    for (ControlName n :
+         {ctl::gbMotion, ctl::gbStats, ctl::gbPlayRate, ctl::lblRate, ctl::gbPlayList})
+        ui_.Show(n, true);
+    LayoutWindow();
 }
 
 bool MainWindowLogic::HasNeighbour(int delta) const {

@@ -116,6 +116,10 @@ TEST_F(StreamPlayerTest, TkmEndOfStreamStopsRewindsAndTellsTheDiagnostics) {
     // Started again from the rewound stream, the ring begins at the first picture.
     logic.sbForwardClick();
     EXPECT_EQ(Shown(logic), 2);
+    // Cleared, the window has its playlist back.
+    logic.bClearPlayListClick();
+    EXPECT_TRUE(logic.ui()["gbPlayList"].visible);
+    EXPECT_EQ(logic.tkm_source().Audio().IsOpen(), false);
 }
 
 TEST_F(StreamPlayerTest, TkmStepsAndSeeksByIntraPictures) {
