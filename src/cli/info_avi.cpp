@@ -25,21 +25,26 @@ std::string EventList(const AviMovie& m, const char* sep) {
 void PrintJson(const AviMovie& m) {
     const DisplayFlags& f = m.Flags();
     std::printf(
-        "{\"kind\": \"avi\", \"frames\": %d, \"width\": %d, \"height\": %d, "
+        "{\"kind\": \"avi\", \"frames\": %d, \"declared_frames\": %d, \"width\": %d, "
+        "\"height\": %d, "
         "\"capture_interval\": %d, \"rate\": %d, \"fps\": %d, \"model_tag\": %s, "
         "\"capture_mode\": %d, \"show_capture_interval\": %s, \"show_elapsed_time\": %s, "
         "\"interval_asap\": %s, \"wdx_capture_mode\": %d, \"has_capture_clock\": %s, "
         "\"event_recording\": %s, \"events\": [%s]}\n",
-        m.FrameCount(), m.Width(), m.Height(), m.Scale(), m.Rate(), m.FramesPerSecond(),
-        JsonString(m.ModelTag()).c_str(), m.CaptureMode(), Bool(f.ShowCaptureInterval),
-        Bool(f.ShowElapsedTime), Bool(f.IntervalAsap), f.WdxCaptureMode, Bool(m.HasCaptureClock()),
-        Bool(m.EventRecording()), EventList(m, ", ").c_str());
+        m.FrameCount(), m.DeclaredFrameCount(), m.Width(), m.Height(), m.Scale(), m.Rate(),
+        m.FramesPerSecond(), JsonString(m.ModelTag()).c_str(), m.CaptureMode(),
+        Bool(f.ShowCaptureInterval), Bool(f.ShowElapsedTime), Bool(f.IntervalAsap),
+        f.WdxCaptureMode, Bool(m.HasCaptureClock()), Bool(m.EventRecording()),
+        EventList(m, ", ").c_str());
 }
 
 void PrintText(const AviMovie& m) {
     const DisplayFlags& f = m.Flags();
     std::printf("kind:                  avi\n");
     std::printf("frames:                %d\n", m.FrameCount());
+    // A copy that stopped early holds fewer frames than its index lists.
+    if (m.DeclaredFrameCount() > m.FrameCount())
+        std::printf("declared frames:       %d (the file ends early)\n", m.DeclaredFrameCount());
     std::printf("width:                 %d\n", m.Width());
     std::printf("height:                %d\n", m.Height());
     std::printf("capture interval:      %d s\n", m.Scale());
