@@ -20,7 +20,9 @@ std::string OffOn(bool on) {
 }  // namespace
 
 std::string SignedSettingText(int value) {
-    return value <= 0 ? std::to_string(value) : "+" + std::to_string(value);
+    std::string text = std::to_string(value);
+    if (value > 0) text.insert(text.begin(), '+');
+    return text;
 }
 
 std::string TimerText(int q) {

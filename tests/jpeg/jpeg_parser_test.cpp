@@ -156,11 +156,13 @@ TEST(JpgParseHeaders, HuffmanSegmentsAreBoundedAndDefineOneTableEach) {
     EXPECT_EQ(d.ctx.tables.huffman[0][0].maxcode, good.maxcode);
 
     // A segment holding two tables defines only the first: DC 1 here, AC 0 untouched.
-    Bytes two{0x01, 0, 1};  // class 0, id 1: one code of length 2, symbol 3
-    two.resize(17, 0);
+    Bytes two(17, 0);  // class 0, id 1: one code of length 2, symbol 3
+    two[0] = 0x01;
+    two[2] = 1;
     two.push_back(3);
-    Bytes extra{0x10, 1};
-    extra.resize(17, 0);
+    Bytes extra(17, 0);  // class 1, id 0: one code of length 1, symbol 0
+    extra[0] = 0x10;
+    extra[1] = 1;
     extra.push_back(0);
     two.insert(two.end(), extra.begin(), extra.end());
     Bytes j2 = jpeg;

@@ -2,6 +2,7 @@
 // shorter than the fields their handler reads, impossible Huffman and quantisation tables, and
 // clock records with impossible months. Every call must give a documented code and never read
 // outside the frame's own bytes.
+#include <algorithm>
 #include <numeric>
 
 #include "fixtures/camera_recording.h"
@@ -111,10 +112,11 @@ TEST_F(JpegRobustness, ImpossibleTables) {
     for (const Bytes& counts : {Bytes{0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0},
                                 Bytes{3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
                                 Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255}}) {
-        Bytes payload{0x01};
-        payload.insert(payload.end(), counts.begin(), counts.end());
         const int total = std::accumulate(counts.begin(), counts.end(), 0);
-        payload.insert(payload.end(), static_cast<size_t>(total), 0x05);
+        // Table class 0, id 1, the counts, then as many symbols (5) as they promise.
+        Bytes payload(1 + counts.size() + static_cast<size_t>(total), 0x05);
+        payload[0] = 0x01;
+        std::copy(counts.begin(), counts.end(), payload.begin() + 1);
         Bytes damaged = jpeg;
         ASSERT_TRUE(ReplacePayload(damaged, kDHT, payload, 0));
         DecodeExactCopy(ctx, damaged.data(), damaged.size(), "DHT bad counts");

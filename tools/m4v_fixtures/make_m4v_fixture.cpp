@@ -3,9 +3,12 @@
 // with).
 //
 // usage: make_m4v_fixture OUT.m4v|OUT.tkm --size WxH --frames N [--gop G] [--q Q]
-//            [--content moving|pan] [--motion-est zero|default] [--ref REF.yuv]
+//            [--content moving|pan|pan-framed] [--motion-est zero|default] [--ref REF.yuv]
+//            [--speech TEXT] [--time-base V] [--time-step V]
 // Writes OUT, OUT.info (pictures, intra pictures, sound bytes, first and last time values) and,
-// with --ref, the reference pictures.
+// with --ref, the reference pictures. The sound of a .tkm is a 440 Hz tone, or with --speech the
+// TEXT spoken by espeak-ng and padded with silence to the recording's length (15 pictures per
+// second). Time packet values are V = time-base + picture x time-step (default 1000 and 100).
 #include <unistd.h>
 #include <algorithm>
 #include <cstdio>
@@ -37,6 +40,33 @@ void Run(const std::string& command) {
     if (std::system(command.c_str()) != 0) throw std::runtime_error("failed: " + command);
 }
 
+// A word the shell passes through unchanged.
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+// Intermediate files beside the output, named after it and this process. All are removed at the
+// end, also when a step fails, so a failed run leaves nothing that looks like a recording.
+class TempFiles {
+  public:
+    explicit TempFiles(const std::string& out) : base_(out + ".tmp" + std::to_string(::getpid())) {}
+    ~TempFiles() {
+        for (const std::string& f : names_)
+            std::remove(f.c_str());
+    }
+    std::string Name(const std::string& suffix) {
+        names_.push_back(base_ + suffix);
+        return names_.back();
+    }
+
+  private:
+    std::string base_;
+    std::vector<std::string> names_;
+};
+
 // The data chunk of a WAV file.
 std::vector<uint8_t> WavData(const std::vector<uint8_t>& wav) {
     size_t pos = 12;
@@ -56,6 +86,8 @@ struct Options {
     std::string out, ref;
     int width = 320, height = 240, frames = 30, gop = 10, q = 3;
     std::string content = "moving", motion_est = "zero";
+    std::string speech;  // empty: the tone
+    uint32_t time_base = 1000, time_step = 100;
 };
 
 Options Parse(int argc, char** argv) {
@@ -79,6 +111,12 @@ Options Parse(int argc, char** argv) {
             o.motion_est = v;
         } else if (k == "--ref") {
             o.ref = v;
+        } else if (k == "--speech") {
+            o.speech = v;
+        } else if (k == "--time-base") {
+            o.time_base = static_cast<uint32_t>(std::stoul(v));
+        } else if (k == "--time-step") {
+            o.time_step = static_cast<uint32_t>(std::stoul(v));
         } else {
             throw std::runtime_error("unknown option " + k);
         }
@@ -110,39 +148,50 @@ std::string Source(const Options& o) {
     return "-f lavfi -i testsrc2=size=" + size + ":rate=15";
 }
 
+// The sound of a .tkm as the camera records it: mono 16 kHz IMA ADPCM in 128-byte blocks, as long
+// as the pictures last.
+std::vector<uint8_t> Sound(const Options& o, TempFiles& temps) {
+    const std::string seconds = std::to_string(o.frames / 15.0);
+    const std::string wav = temps.Name(".wav");
+    std::string input = "-f lavfi -i sine=frequency=440:sample_rate=16000:duration=" + seconds;
+    if (!o.speech.empty()) {
+        // The text goes through a file so that no word of it is read as an option.
+        const std::string spoken = temps.Name(".speech.wav"), text = temps.Name(".speech.txt");
+        std::ofstream(text) << o.speech << "\n";
+        Run("espeak-ng -w " + Quote(spoken) + " -f " + Quote(text));
+        input = "-i " + Quote(spoken) + " -af apad -t " + seconds + " -ar 16000";
+    }
+    Run("ffmpeg -hide_banner -loglevel error -y " + input +
+        " -ac 1 -c:a adpcm_ima_wav -block_size 128 -flags +bitexact -fflags +bitexact " +
+        Quote(wav));
+    return WavData(ReadFile(wav));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     try {
         Options o = Parse(argc, argv);
         const bool tkm = o.out.size() > 4 && o.out.compare(o.out.size() - 4, 4, ".tkm") == 0;
-        const std::string tmp = o.out + ".tmp" + std::to_string(::getpid());
-        const std::string encoded = tmp + ".orig.m4v";
+        if (!o.speech.empty() && !tkm) throw std::runtime_error("--speech needs a .tkm output");
+        TempFiles temps(o.out);
+        const std::string encoded = temps.Name(".orig.m4v");
         std::string cmd = "ffmpeg -hide_banner -loglevel error -y " + Source(o) + " -frames:v " +
                           std::to_string(o.frames) +
                           " -threads 1 -c:v mpeg4 -mpeg_quant 1 -bf 0 -g " + std::to_string(o.gop) +
                           " -q:v " + std::to_string(o.q) +
                           (o.motion_est == "zero" ? " -motion_est zero" : "") +
-                          " -flags +bitexact -fflags +bitexact -f m4v " + encoded;
+                          " -flags +bitexact -fflags +bitexact -f m4v " + Quote(encoded);
         Run(cmd);
         if (!o.ref.empty())
-            Run("ffmpeg -hide_banner -loglevel error -y -threads 1 -i " + encoded +
-                " -f rawvideo -pix_fmt yuv420p " + o.ref);
+            Run("ffmpeg -hide_banner -loglevel error -y -threads 1 -i " + Quote(encoded) +
+                " -f rawvideo -pix_fmt yuv420p " + Quote(o.ref));
         qv::fixtures::CameraStreamOptions cso;
         cso.tkm = tkm;
-        if (tkm) {
-            const std::string wav = tmp + ".wav";
-            const double seconds = o.frames / 15.0;
-            Run("ffmpeg -hide_banner -loglevel error -y -f lavfi -i sine=frequency=440:sample_rate="
-                "16000:duration=" +
-                std::to_string(seconds) +
-                " -ac 1 -c:a adpcm_ima_wav -block_size 128 -flags +bitexact -fflags +bitexact " +
-                wav);
-            cso.sound = WavData(ReadFile(wav));
-            std::remove(wav.c_str());
-        }
+        cso.time_base = o.time_base;
+        cso.time_step = o.time_step;
+        if (tkm) cso.sound = Sound(o, temps);
         qv::fixtures::CameraStream cs = qv::fixtures::MakeCameraStream(ReadFile(encoded), cso);
-        std::remove(encoded.c_str());
         WriteFile(o.out, cs.bytes);
         std::ofstream info(o.out + ".info");
         info << "pictures " << cs.pictures << "\nintra_pictures " << cs.intra_pictures

@@ -1,5 +1,6 @@
 #include "m4v_fixtures/stream_rewrite.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -125,16 +126,18 @@ std::vector<uint8_t> SoundPacket(const std::vector<uint8_t>& samples, uint8_t ty
                                  const std::vector<uint8_t>& header, bool header_length_in_x) {
     size_t length = header.size() + samples.size();
     if (length > 0xFFFF) throw std::runtime_error("sound packet too long");
-    std::vector<uint8_t> p = {0x00,
-                              0x00,
-                              0x01,
-                              0xB2,
-                              static_cast<uint8_t>(length),
-                              static_cast<uint8_t>(length >> 8),
-                              type,
-                              static_cast<uint8_t>(header_length_in_x ? header.size() : 0)};
-    p.insert(p.end(), header.begin(), header.end());
-    p.insert(p.end(), samples.begin(), samples.end());
+    // Sized once for the 8 fixed bytes and the payload, then filled in place.
+    std::vector<uint8_t> p(8 + length);
+    p[0] = 0x00;
+    p[1] = 0x00;
+    p[2] = 0x01;
+    p[3] = 0xB2;
+    p[4] = static_cast<uint8_t>(length);
+    p[5] = static_cast<uint8_t>(length >> 8);
+    p[6] = type;
+    p[7] = static_cast<uint8_t>(header_length_in_x ? header.size() : 0);
+    std::copy(samples.begin(), samples.end(),
+              std::copy(header.begin(), header.end(), p.begin() + 8));
     return p;
 }
 
