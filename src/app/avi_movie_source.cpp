@@ -45,14 +45,11 @@ bool AviMovieSource::Open(const std::string& path) {
 void AviMovieSource::SetUpWindow() {
     UiState& ui = c_.ui;
     const TOpenMovie& m = c_.movie;
-    ui.Show(ctl::CameraSettings1, false);
-    ui.Show(ctl::EmbedTimestamp1, false);
-    ui.Show(ctl::Deblock1, true);
+    ShowMovieMenus(ui);
     ui.Enable(ctl::EmbedTimestamp1, false);
+    ShowCameraPanels(ui, true);
     // The playlist too: a .tkm played before this movie hid it.
-    for (ControlName n :
-         {ctl::gbMotion, ctl::gbStats, ctl::gbPlayRate, ctl::lblRate, ctl::gbPlayList})
-        ui.Show(n, true);
+    ui.Show(ctl::gbPlayList, true);
     if (!reader_.Flags().IntervalAsap)
         ui.SetText(ctl::lblCapInterval, CaptureIntervalText(m.nCapInterval));
     ui.status[1] = std::to_string(m.nWidth) + "x" + std::to_string(m.nHeight);

@@ -13,7 +13,8 @@ namespace qv::app {
 #define QV_MAIN_WINDOW_CONTROLS(X)                                                                 \
     X(MainMenu1)                                                                                   \
     X(File1)                                                                                       \
-    X(Open1) X(SaveCurrent1) X(Extract1) X(N1) X(Exit1) X(Options1) X(CameraSettings1) X(          \
+    X(Open1)                                                                                       \
+    X(SaveCurrent1) X(Extract1) X(N1) X(Exit1) X(Options1) X(CameraSettings1) X(                   \
         EmbedTimestamp1) X(Deblock1) X(Help1) X(About1) X(PopupMenu1) X(Zoom1X1) X(N2xzoom1)       \
         X(Varzoom1) X(SaveCurrent2) X(PopupMenu2) X(SaveStart) X(SaveEnd) X(SaveSegment1) X(       \
             Cancel1) X(ScrollBox1) X(Image1) X(gbPlayRate) X(tbRate) X(lblRate) X(gbStats)         \
@@ -30,16 +31,13 @@ namespace qv::app {
                                 X(lblCustomExpo) X(Label8) X(lblSSStart) X(Label7) X(lblSSStop)    \
                                     X(Label9) X(lblLED) X(Label10) X(lblLowLight) X(Label11)       \
                                         X(lblTimeStamp) X(Label17) X(lblFW) X(Label5) X(lblFPGA)   \
-                                            X(pnlProInfo) X(Label12) X(lblWBMode) X(Label13)       \
-                                                X(lblContrast) X(Label14) X(lblSharpness)          \
-                                                    X(Label15) X(lblSaturation) X(Label16)         \
-                                                        X(lblHDRRange) X(pnlWDXInfo) X(Label4)     \
-                                                            X(lblMode) X(Label18) X(lblPIRTrigger) \
-                                                                X(pnlSeek) X(Label19)              \
-                                                                    X(sbPIRSeekRev)                \
-                                                                        X(sbStopPIRSearch)         \
-                                                                            X(sbPIRSeekFwd)        \
-                                                                                X(StatusBar1)
+                                            X(pnlProInfo) X(Label12) X(lblWBMode) X(Label13) X(    \
+                                                lblContrast) X(Label14) X(lblSharpness) X(Label15) \
+                                                X(lblSaturation) X(Label16) X(lblHDRRange)         \
+                                                    X(pnlWDXInfo) X(Label4) X(lblMode) X(Label18)  \
+                                                        X(lblPIRTrigger) X(pnlSeek) X(Label19)     \
+                                                            X(sbPIRSeekRev) X(sbStopPIRSearch)     \
+                                                                X(sbPIRSeekFwd) X(StatusBar1)
 
 namespace control_table {
 #define QV_CONTROL_NAME_TEXT(name) #name,

@@ -78,9 +78,8 @@ void MainWindowLogic::ClearMovieDisplay() {
         ui_.Enable(n, false);
     // With nothing open the window has the panels and the layout of its design, whatever a
     // stream movie before had hidden (the playlist among them).
-    for (ControlName n :
-         {ctl::gbMotion, ctl::gbStats, ctl::gbPlayRate, ctl::lblRate, ctl::gbPlayList})
-        ui_.Show(n, true);
+    ShowCameraPanels(ui_, true);
+    ui_.Show(ctl::gbPlayList, true);
     LayoutWindow();
 }
 

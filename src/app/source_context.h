@@ -46,6 +46,20 @@ struct SourceContext {
     MovieWindow& window;
 };
 
+// The menu items every open sets: the camera settings and stamping commands are hidden while a
+// movie is open, deblocking is offered.
+inline void ShowMovieMenus(UiState& ui) {
+    ui.Show(ctl::CameraSettings1, false);
+    ui.Show(ctl::EmbedTimestamp1, false);
+    ui.Show(ctl::Deblock1, true);
+}
+
+// The panels that belong to camera frames: speed, statistics and motion search.
+inline void ShowCameraPanels(UiState& ui, bool on) {
+    for (ControlName n : {ctl::gbMotion, ctl::gbStats, ctl::gbPlayRate, ctl::lblRate})
+        ui.Show(n, on);
+}
+
 // Picture sizes a camera can write; anything beyond is a damaged header and must not drive an
 // allocation.
 inline bool PlausiblePictureSize(int w, int h) {

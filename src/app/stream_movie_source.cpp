@@ -22,14 +22,11 @@ int StreamMovieSource::OpenStream(const std::string& path) {
 
 void StreamMovieSource::SetUpWindow(bool hide_playlist) {
     UiState& ui = c_.ui;
-    ui.Show(ctl::CameraSettings1, false);
-    ui.Show(ctl::EmbedTimestamp1, false);
-    ui.Show(ctl::Deblock1, true);
+    ShowMovieMenus(ui);
     // A stream carries no camera settings: the statistics, the motion search and the movie
     // information of a camera AVI played before do not belong to it.
-    for (ControlName n :
-         {ctl::gbMotion, ctl::gbStats, ctl::gbPlayRate, ctl::lblRate, ctl::gbMovieInfo})
-        ui.Show(n, false);
+    ShowCameraPanels(ui, false);
+    ui.Show(ctl::gbMovieInfo, false);
     ui.Show(ctl::gbPlayList, !hide_playlist);
     // A stream has no events: the play controls end after the play button, as for a camera AVI
     // that is not an event recording.

@@ -11,8 +11,7 @@
 #include "app/overlay_text.h"
 #include "app/stamp.h"
 #include "app/zoom.h"
-#include "audio/audio_fakes.h"
-#include "fakes.h"
+#include "player_harness.h"
 
 namespace qv::app {
 namespace {
@@ -283,15 +282,7 @@ TEST_F(MovieInfoTest, WdxModelShowsModeAndPirControls) {
     EXPECT_TRUE(Visible("pnlSeek"));
 }
 
-class DisplayWindowTest : public ::testing::Test {
-  protected:
-    DisplayWindowTest() : logic(platform, platform, {reader, stream, sound}, "") {}
-    testing::FakePlatform platform;
-    testing::FakeAviReader reader;
-    testing::FakeStreamMedia stream;
-    audio::testing::FakeDevices sound;
-    MainWindowLogic logic;
-};
+class DisplayWindowTest : public ::testing::Test, protected testing::PlayerHarness {};
 
 TEST_F(DisplayWindowTest, ClickingThePictureCyclesTheZoomAndKeepsItCentred) {
     reader.movies["/m/a.avi"] = {};

@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "audio/audio_fakes.h"
-#include "fakes.h"
+#include "player_harness.h"
 
 namespace qv::app {
 namespace {
@@ -44,28 +43,10 @@ TEST(SpeedToTimer, HeaderSpeedsAreLimitedAndScaleZeroDoesNotDivide) {
     EXPECT_EQ(HeaderSpeed(-20, 1), 0);
 }
 
-class PlayerTest : public ::testing::Test {
+class PlayerTest : public ::testing::Test, protected testing::PlayerHarness {
   protected:
-    PlayerTest() : logic(platform, platform, {reader, stream, sound}, "") {}
-
-    void AddMovie(const std::string& path, int64_t created, FakeMovie m = {}) {
-        reader.movies[path] = m;
-        platform.created[path] = created;
-    }
-    void Start(const std::vector<std::string>& args) {
-        logic.FormCreate(args);
-        logic.FormResize(1096, 702);
-        logic.FormShow(1920, 1080);
-    }
-    bool Enabled(const char* name) const { return logic.ui().At(name).enabled; }
     int Frame() const { return reader.CurrentFrame(); }
     const std::string& OpenPath() const { return logic.movie().szPath; }
-
-    FakePlatform platform;
-    FakeAviReader reader;
-    testing::FakeStreamMedia stream;
-    audio::testing::FakeDevices sound;
-    MainWindowLogic logic;
 };
 
 TEST_F(PlayerTest, SpeedBarEndsAndTimerFollowTheBar) {

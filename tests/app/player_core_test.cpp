@@ -6,38 +6,18 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "audio/audio_fakes.h"
-#include "fakes.h"
+#include "player_harness.h"
 
 namespace qv::app {
 namespace {
 
-class CoreTest : public ::testing::Test {
-  protected:
-    CoreTest() : logic(platform, platform, {reader, stream, sound}, "") {}
-    void Movie(const std::string& path, int64_t created, testing::FakeMovie m = {}) {
-        reader.movies[path] = m;
-        platform.created[path] = created;
-    }
-    void Start(const std::vector<std::string>& args) {
-        logic.FormCreate(args);
-        logic.FormResize(1096, 702);
-        logic.FormShow(1920, 1080);
-    }
-    bool Enabled(const char* name) const { return logic.ui().At(name).enabled; }
-
-    testing::FakePlatform platform;
-    testing::FakeAviReader reader;
-    testing::FakeStreamMedia stream;
-    audio::testing::FakeDevices sound;
-    MainWindowLogic logic;
-};
+class CoreTest : public ::testing::Test, protected testing::PlayerHarness {};
 
 TEST_F(CoreTest, ANewEntryShowsItsFirstFrameAtOnceWithoutDecodingTheOldOneAgain) {
     testing::FakeMovie three;
     three.frames = 3;
-    Movie("/m/a.avi", 1, three);
-    Movie("/m/b.avi", 2, three);
+    AddMovie("/m/a.avi", 1, three);
+    AddMovie("/m/b.avi", 2, three);
     Start({"/m/a.avi", "/m/b.avi"});
     EXPECT_EQ(reader.decoded, std::vector<int>{0});
     ASSERT_NE(logic.ui().picture, nullptr);
@@ -55,8 +35,8 @@ TEST_F(CoreTest, OpeningANewListWhileALaterEntryPlaysKeepsStepsInsideTheList) {
     testing::FakeMovie three;
     three.frames = 3;
     for (int i = 0; i < 3; ++i)
-        Movie("/m/" + std::to_string(i) + ".avi", i, three);
-    Movie("/n/new.avi", 9, three);
+        AddMovie("/m/" + std::to_string(i) + ".avi", i, three);
+    AddMovie("/n/new.avi", 9, three);
     Start({"/m/0.avi", "/m/1.avi", "/m/2.avi"});
     logic.PlayEntry(2);
     platform.dialog_result = {"/n/new.avi"};
@@ -79,7 +59,7 @@ TEST_F(CoreTest, OpeningANewListWhileALaterEntryPlaysKeepsStepsInsideTheList) {
 
 TEST_F(CoreTest, FailedOpenAndClearLeaveNothingOfThePreviousMovie) {
     testing::FakeMovie m;
-    Movie("/m/a.avi", 1, m);
+    AddMovie("/m/a.avi", 1, m);
     platform.created["/m/missing.avi"] = 2;
     Start({"/m/a.avi", "/m/missing.avi"});
     logic.Timer1Timer();
@@ -105,7 +85,7 @@ TEST_F(CoreTest, ARecordingCutShortIsReportedOnceWithItsFrameCounts) {
     testing::FakeMovie cut;
     cut.frames = 5;
     cut.declared_frames = 20;
-    Movie("/m/cut.avi", 1, cut);
+    AddMovie("/m/cut.avi", 1, cut);
     Start({"/m/cut.avi"});
     ASSERT_EQ(platform.information_boxes.size(), 1u);
     EXPECT_EQ(platform.information_boxes[0],
@@ -119,7 +99,7 @@ TEST_F(CoreTest, CommandsNotOfferedYetStayDisabledThroughPlayPauseAndStop) {
     testing::FakeMovie ev;
     ev.frames = 10;
     ev.events = {3};
-    Movie("/m/ev.avi", 1, ev);
+    AddMovie("/m/ev.avi", 1, ev);
     Start({"/m/ev.avi"});
     const char* later[] = {"SaveCurrent1",     "SaveCurrent2",    "Extract1",     "PopupMenu2",
                            "SaveStart",        "SaveEnd",         "SaveSegment1", "sbSearchForward",
@@ -149,12 +129,7 @@ TEST_F(CoreTest, OpenDialogOffersEveryKindOfRecording) {
               (std::vector<std::string>{".avi", ".m4v", ".tkm"}));
 }
 
-TEST(WindowPlacement, ComesBackOnTheScreenItWasSavedOn) {
-    testing::FakePlatform platform;
-    testing::FakeAviReader reader;
-    testing::FakeStreamMedia stream;
-    audio::testing::FakeDevices sound;
-    MainWindowLogic logic(platform, platform, {reader, stream, sound}, "");
+TEST_F(CoreTest, WindowComesBackOnTheScreenItWasSavedOn) {
     logic.FormCreate({});
     const std::vector<Rect> screens = {{0, 0, 1920, 1040}, {1920, 0, 1280, 1000}};
     logic.ui().window = {2000, 40, 1104, 752};  // on the second screen

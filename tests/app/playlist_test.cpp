@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "audio/audio_fakes.h"
-#include "fakes.h"
+#include "player_harness.h"
 
 namespace qv::app {
 namespace {
@@ -62,22 +61,10 @@ TEST(Playlist, ExtensionsAndNames) {
     EXPECT_EQ(FileNameOf("C:\\cam\\clip01.avi"), "clip01.avi");
 }
 
-class PlaylistWindowTest : public ::testing::Test {
+class PlaylistWindowTest : public ::testing::Test, protected testing::PlayerHarness {
   protected:
-    PlaylistWindowTest() : logic(platform, platform, {reader, stream, sound}, "") {
-        logic.FormCreate({});
-        logic.FormResize(1096, 702);
-        logic.FormShow(1920, 1080);
-    }
-    void Movie(const std::string& path, int64_t created) {
-        reader.movies[path] = {};
-        platform.created[path] = created;
-    }
-    FakePlatform platform;
-    FakeAviReader reader;
-    testing::FakeStreamMedia stream;
-    audio::testing::FakeDevices sound;
-    MainWindowLogic logic;
+    PlaylistWindowTest() { Start({}); }
+    void Movie(const std::string& path, int64_t created) { AddMovie(path, created); }
 };
 
 TEST_F(PlaylistWindowTest, OpenDialogReplacesTheListAndPlaysTheOldestFile) {

@@ -4,42 +4,30 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "audio/audio_fakes.h"
-#include "fakes.h"
+#include "player_harness.h"
 
 namespace qv::app {
 namespace {
 
 using testing::FakeStream;
 
-class StreamPlayerTest : public ::testing::Test {
+class StreamPlayerTest : public ::testing::Test, protected testing::PlayerHarness {
   protected:
-    StreamPlayerTest() : logic(platform, platform, {reader, stream, sound}, "") {}
-
     void Start(const std::string& path, FakeStream s = {}) {
         stream.streams[path] = s;
         platform.created[path] = 1;
-        logic.FormCreate({path});
-        logic.FormResize(1096, 702);
-        logic.FormShow(1920, 1080);
+        PlayerHarness::Start({path});
     }
     // The value the fake paints picture i with.
     static uint8_t Shown(const MainWindowLogic& l) {
         return l.ui().picture ? l.ui().picture->pixels[0] : 0;
     }
-    bool Enabled(const char* name) const { return logic.ui().At(name).enabled; }
     TkmMovieSource& tkm() { return logic.tkm_source(); }
     // Finishes the oldest buffer in the device and answers its notice on the window's thread.
     void FinishBuffer() {
         ASSERT_TRUE(sound.last->CompleteOne());
         logic.WmAudioNotice();
     }
-
-    testing::FakePlatform platform;
-    testing::FakeAviReader reader;
-    testing::FakeStreamMedia stream;
-    audio::testing::FakeDevices sound;
-    MainWindowLogic logic;
 };
 
 TEST_F(StreamPlayerTest, TkmRingShowsSlotOneThenThePictureDecodedSixCallsEarlier) {
@@ -214,13 +202,10 @@ TEST_F(StreamPlayerTest, M4vPlaysOnTheTimerForwardOnlyAndPausesWhereItBreaks) {
 TEST_F(StreamPlayerTest, MixedPlaylistGoesOnFromAnAviIntoTheStreams) {
     testing::FakeMovie two;
     two.frames = 2;
-    reader.movies["/m/1.avi"] = two;
-    platform.created["/m/1.avi"] = 1;
+    AddMovie("/m/1.avi", 1, two);
     stream.streams["/m/2.m4v"] = {};
     platform.created["/m/2.m4v"] = 2;
-    logic.FormCreate({"/m/2.m4v", "/m/1.avi"});
-    logic.FormResize(1096, 702);
-    logic.FormShow(1920, 1080);
+    PlayerHarness::Start({"/m/2.m4v", "/m/1.avi"});
     ASSERT_EQ(logic.movie().nType, kAvi);
     logic.Timer1Timer();
     logic.Timer1Timer();  // past the AVI's end: the .m4v made after it
