@@ -6,7 +6,6 @@
 namespace qv::app {
 
 bool M4vMovieSource::Open(const std::string& path) {
-    c_.engine.Halt();
     const int size_kb = OpenStream(path);
     SetUpWindow(false);
     if (size_kb < 1) {
@@ -50,25 +49,28 @@ bool M4vMovieSource::Rewind() {
     return true;
 }
 
-bool M4vMovieSource::ShowNextPicture() {
+int32_t M4vMovieSource::ShowNextPicture() {
     TOpenMovie& m = c_.movie;
     int32_t quantiser = 0;
     const int32_t p =
         media_.DecodeNextFrame(&m.pPicture, nullptr, false, nullptr, nullptr, &quantiser);
-    m.nPosKB = p;
-    if (p < 1) return false;
+    if (p < 1) return p;
     c_.diag.ShowQuantiser(quantiser);
     ++m.nCurFrame;
-    c_.diag.ReportPictureHeader(m.nCurFrame);
     c_.ui.status[3] = "Frame " + std::to_string(m.nCurFrame + 1);
-    c_.engine.SetProgressBar(p);
     c_.window.ShowPicture(m.pPicture);
-    m.ShiftLastGood(p);
-    return true;
+    return p;
 }
 
 TickResult M4vMovieSource::Tick(int) {
-    if (ShowNextPicture()) return TickResult::Shown;
+    TOpenMovie& m = c_.movie;
+    m.nPosKB = ShowNextPicture();
+    if (m.nPosKB >= 1) {
+        c_.diag.ReportPictureHeader(m.nCurFrame);
+        c_.engine.SetProgressBar(m.nPosKB);
+        m.ShiftLastGood(m.nPosKB);
+        return TickResult::Shown;
+    }
     // The end of the stream, or a picture that cannot be decoded: pause and say where the
     // stream was last good.
     c_.engine.PausePlay();

@@ -72,6 +72,8 @@ void MainWindowLogic::ClearMovieDisplay() {
     ui_.picture = nullptr;
     ++ui_.picture_serial;
     ui_.Show(ctl::Image1, false);
+    ui_[ctl::pbWhere].position = 0;
+    ui_[ctl::tbWhere].position = 0;
     overlay_.Clear();
     ui_.Show(ctl::gbMovieInfo, false);
     for (ControlName n : {ctl::sbPIRSeekRev, ctl::sbStopPIRSearch, ctl::sbPIRSeekFwd})

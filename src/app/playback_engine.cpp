@@ -112,22 +112,26 @@ void PlaybackEngine::StartPlay(int direction) {
     play_.bPaused = false;
 }
 
+void PlaybackEngine::SetPausedTransport() {
+    const bool first = source_->AtFirstPicture(), last = source_->AtLastPicture();
+    const bool camera = source_->HasCameraFrames();
+    SetTransport({.stop = last ? Switch::On : Switch::Keep,
+                  .backward = OnIf(source_->CanPlayBackward() && !first),
+                  .previous = OnIf(source_->CanStepBack() && !first),
+                  .next = OnIf(!last),
+                  .forward = OnIf(!last),
+                  .prev_event = OnIf(camera && !first),
+                  .next_event = OnIf(camera && !last),
+                  .search_backward = OnIf(camera && !first),
+                  .search_forward = OnIf(camera && !last)});
+}
+
 void PlaybackEngine::PausePlay() {
     play_.bPaused = true;
     if (source_) {
         if (source_->CanSeek()) ShowSeekBar();
         source_->Pause();
-        const bool first = source_->AtFirstPicture(), last = source_->AtLastPicture();
-        const bool camera = source_->HasCameraFrames();
-        SetTransport({.stop = last ? Switch::On : Switch::Keep,
-                      .backward = OnIf(source_->CanPlayBackward() && !first),
-                      .previous = OnIf(source_->CanStepBack() && !first),
-                      .next = OnIf(!last),
-                      .forward = OnIf(!last),
-                      .prev_event = OnIf(camera && !first),
-                      .next_event = OnIf(camera && !last),
-                      .search_backward = OnIf(camera && !first),
-                      .search_forward = OnIf(camera && !last)});
+        SetPausedTransport();
     }
     SetTransport({.pause = Switch::Off, .stop_search = Switch::Off});
     play_.bPlaying = false;
@@ -184,33 +188,38 @@ void PlaybackEngine::Timer1Timer() {
     }
 }
 
+bool PlaybackEngine::StepIntoNeighbour(int delta) {
+    play_.bSeekGuard = true;
+    const bool opened = entries_.OpenNeighbour(delta);
+    play_.bSeekGuard = false;
+    if (!opened || !source_) {
+        DisableTransport();
+        return false;
+    }
+    source_->ShowEntryEnd(delta < 0);
+    // A movie of another kind stands paused on that picture with its own controls; a camera AVI
+    // keeps the controls of the step, so stepping on across the entries goes on.
+    if (!source_->StepsAcrossEntries()) {
+        if (source_->CanSeek()) ShowSeekBar();
+        SetPausedTransport();
+    }
+    return true;
+}
+
 void PlaybackEngine::StepForward() {
     if (!source_) return;
-    if (source_->StepsAcrossEntries() && source_->AtLastPicture() && entries_.HasNeighbour(+1)) {
-        play_.bSeekGuard = true;
-        const bool opened = entries_.OpenNeighbour(+1);
-        play_.bSeekGuard = false;
-        if (!opened) {
-            DisableTransport();
-            return;
-        }
-        if (source_) source_->ShowEntryEnd(false);
-        return;
-    }
-    source_->StepForward();
+    if (source_->StepsAcrossEntries() && source_->AtLastPicture() && entries_.HasNeighbour(+1))
+        StepIntoNeighbour(+1);
+    else
+        source_->StepForward();
 }
 
 void PlaybackEngine::StepBack() {
     if (!source_) return;
-    if (source_->StepsAcrossEntries() && source_->AtFirstPicture() && entries_.HasNeighbour(-1)) {
-        if (!entries_.OpenNeighbour(-1)) {
-            DisableTransport();
-            return;
-        }
-        if (source_) source_->ShowEntryEnd(true);
-        return;
-    }
-    source_->StepBack(!entries_.HasNeighbour(-1));
+    if (source_->StepsAcrossEntries() && source_->AtFirstPicture() && entries_.HasNeighbour(-1))
+        StepIntoNeighbour(-1);
+    else
+        source_->StepBack(!entries_.HasNeighbour(-1));
 }
 
 void PlaybackEngine::tbWhereChange(int position) {

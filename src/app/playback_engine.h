@@ -50,8 +50,11 @@ class PlaybackEngine {
     PlaybackEngine(Platform& platform, UiState& ui, diag::DiagnosticsLogic& diag,
                    EntryNavigator& entries);
 
-    // The open movie's source; null while nothing is open.
-    void SetSource(MovieSource* source) { source_ = source; }
+    // The open movie's source; null while nothing is open. A new movie has no pause to resume.
+    void SetSource(MovieSource* source) {
+        source_ = source;
+        play_.bPaused = false;
+    }
     MovieSource* Source() const { return source_; }
 
     void StartPlay(int direction);
@@ -98,6 +101,10 @@ class PlaybackEngine {
 
   private:
     void SetTimerEnabled(bool on);
+    // The buttons of a paused movie, from where its picture stands.
+    void SetPausedTransport();
+    // Opens the neighbouring playlist entry and shows its first or last picture.
+    bool StepIntoNeighbour(int delta);
     void Apply(ControlName name, Switch s, bool offered = true);
 
     Platform& platform_;

@@ -59,8 +59,9 @@ class M4vMovieSource final : public StreamMovieSource {
 
   private:
     bool ShowFirstPicture();
-    // Decodes and shows the next picture; false at the end of the stream or on a failure.
-    bool ShowNextPicture();
+    // Decodes and shows the next picture; the stream position after it, < 1 at the end of the
+    // stream or on a failure.
+    int32_t ShowNextPicture();
 };
 
 class TkmMovieSource final : public StreamMovieSource, private audio::AudioFramePacer {
@@ -83,7 +84,7 @@ class TkmMovieSource final : public StreamMovieSource, private audio::AudioFrame
     void ShowEntryEnd(bool) override { ShowRewound(); }
     void Start(bool resume) override;
     void Pause() override;
-    void Halt() override { audio_.StopAudio(); }
+    void Halt() override;
     bool Rewind() override;
     TickResult Tick(int) override { return TickResult::Nothing; }
     void StepForward() override;
@@ -109,17 +110,22 @@ class TkmMovieSource final : public StreamMovieSource, private audio::AudioFrame
     int32_t AudioBytesForShownPicture() override;
     // Decodes the next picture into a ring slot with its sound and draws its overlay; the
     // stream position after it, or <= 0.
-    int32_t DecodeSlot(int slot, int32_t* audio_bytes, bool audio_header);
+    int32_t DecodeSlot(int slot, int32_t* audio_bytes, bool audio_header, bool show_quantiser);
     // Fills slots first to 7 and keeps their sound byte counts; with stop_on_failure a decode that
     // fails stops playback (false).
     bool FillRing(int first, bool stop_on_failure);
-    // Shows slot 1 and hands the first buffers to the sound output.
-    void RunRing();
+    // Shows slot 1 and starts the sound; false when there is no sound to pace the pictures.
+    bool RunRing();
+    // Hands the first buffers to the sound output, or waits for the device to finish the buffers
+    // it still holds; false when the ring holds too little sound to start.
+    bool StartSound();
     // Refills slots 1 to 7 after a pause or an underrun and starts the sound again.
     void Resume();
-    // Decodes the picture the reader stands on into slot 0 and shows it (a step or a seek);
-    // take_position: the stream position becomes the one after it.
-    void ShowSlotZero(bool take_position, bool move_seek_bar);
+    // Decodes the picture the reader stands on into slot 0 and shows it, after a step forward or
+    // a seek.
+    void ShowSlotZero(bool from_seek);
+    // The stream position in bytes in status panel 4, while that diagnostics switch is on.
+    void ShowBytePosition();
     // The stop's rewind: the first picture on screen, the reader back in front of it.
     bool ShowRewound();
 
@@ -131,6 +137,7 @@ class TkmMovieSource final : public StreamMovieSource, private audio::AudioFrame
     int nRingWrite_ = 0;
     int nRingShow_ = 0;
     int nTkmCount_ = 0;
+    bool sound_start_pending_ = false;
 };
 
 }  // namespace qv::app

@@ -45,6 +45,7 @@ bool TkmMovieSource::Open(const std::string& path) {
 }
 
 void TkmMovieSource::Close() {
+    sound_start_pending_ = false;
     audio_.CloseAudio();
     media_.CloseStreamFile();
     for (Picture& p : pRing_)
@@ -55,13 +56,14 @@ void TkmMovieSource::Close() {
     }
 }
 
-int32_t TkmMovieSource::DecodeSlot(int slot, int32_t* audio_bytes, bool audio_header) {
+int32_t TkmMovieSource::DecodeSlot(int slot, int32_t* audio_bytes, bool audio_header,
+                                   bool show_quantiser) {
     Picture& picture = pRing_[static_cast<size_t>(slot)];
     uint32_t t = 0;
     int32_t quantiser = 0;
     const int32_t p =
         media_.DecodeNextFrame(&picture, audio_bytes, audio_header, &audio_, &t, &quantiser);
-    c_.diag.ShowQuantiser(quantiser);
+    if (show_quantiser) c_.diag.ShowQuantiser(quantiser);
     c_.overlay.DecorateTkm(picture, t, file_clock_);
     return p;
 }
@@ -69,21 +71,33 @@ int32_t TkmMovieSource::DecodeSlot(int slot, int32_t* audio_bytes, bool audio_he
 bool TkmMovieSource::FillRing(int first, bool stop_on_failure) {
     for (int i = first; i < kRingSize; ++i) {
         int32_t audio_bytes = 0;
-        const int32_t p = DecodeSlot(i, &audio_bytes, i == 1);
+        const int32_t p = DecodeSlot(i, &audio_bytes, i == 1, false);
         if (stop_on_failure && p < 0) {
             c_.engine.StopPlay();
             return false;
         }
+        // The stream stands after the pictures decoded ahead (a pause right after the start is
+        // not the end of the stream).
+        if (p > 0) c_.movie.nPosKB = p;
         if (i > 0) nRingAudio_[static_cast<size_t>(i - 1)] = audio_bytes;
     }
     return true;
 }
 
-void TkmMovieSource::RunRing() {
+bool TkmMovieSource::RunRing() {
     nRingWrite_ = 0;
     c_.window.ShowPicture(pRing_[1]);
     nRingShow_ = 2;
-    audio_.StartAudio(5, 3);
+    return StartSound();
+}
+
+bool TkmMovieSource::StartSound() {
+    // Buffers of the last run may still play in the device; refilling the slots now would
+    // overwrite what it reads. The sound starts when the last of them has finished.
+    sound_start_pending_ = audio_.BuffersInDevice() > 0;
+    if (sound_start_pending_) return true;
+    // Without a slot's worth of sound nothing would ever ask for the next picture.
+    return audio_.StartAudio(5, 3) > 0;
 }
 
 void TkmMovieSource::Start(bool resume) {
@@ -94,18 +108,23 @@ void TkmMovieSource::Start(bool resume) {
     }
     media_.ResetFilterCounts();
     FillRing(0, false);
-    RunRing();
-    nTkmCount_ = 0;
     c_.engine.State().bPlaying = true;
+    nTkmCount_ = 0;
+    if (!RunRing()) c_.engine.StopPlay();
 }
 
 void TkmMovieSource::Resume() {
     c_.engine.State().bPlaying = true;
-    if (FillRing(1, true)) RunRing();
+    if (FillRing(1, true) && !RunRing()) c_.engine.StopPlay();
+}
+
+void TkmMovieSource::Halt() {
+    sound_start_pending_ = false;
+    audio_.StopAudio();
 }
 
 void TkmMovieSource::Pause() {
-    audio_.StopAudio();
+    Halt();
     const TOpenMovie& m = c_.movie;
     // When the stream ran out the seek bar stands at the last picture that decoded.
     c_.engine.SetSeekBar((m.nPosKB < 1 ? m.nLastGood[0] : m.nPosKB) / 16);
@@ -136,13 +155,21 @@ bool TkmMovieSource::Rewind() {
     return true;
 }
 
-void TkmMovieSource::ShowSlotZero(bool take_position, bool move_seek_bar) {
+void TkmMovieSource::ShowBytePosition() {
+    const int32_t p = c_.movie.nPosKB;
+    if (c_.diag.bShowBytePos && p > 0) c_.ui.status[4] = std::to_string(p * 1024LL);
+}
+
+void TkmMovieSource::ShowSlotZero(bool from_seek) {
     TOpenMovie& m = c_.movie;
-    const int32_t p = DecodeSlot(0, nullptr, false);
-    if (take_position) m.nPosKB = p;
-    if (c_.diag.bShowBytePos && m.nPosKB > 0) c_.ui.status[4] = std::to_string(m.nPosKB * 1024LL);
+    const int32_t p = DecodeSlot(0, nullptr, false, true);
+    // A step keeps the position of the intra picture found, a seek the one after the picture.
+    if (from_seek) {
+        m.nPosKB = p;
+        ShowBytePosition();
+    }
     c_.window.ShowPicture(pRing_[0]);
-    if (move_seek_bar) c_.engine.SetSeekBar(m.nPosKB / 16);
+    if (!from_seek) c_.engine.SetSeekBar(m.nPosKB / 16);
     nRingShow_ = 0;
 }
 
@@ -153,7 +180,7 @@ void TkmMovieSource::StepForward() {
     if (q > 0 && q == m.nPosKB) q = media_.SeekToIntraVop(m.nPosKB + 16, 1, +1);
     m.nPosKB = q;
     if (c_.diag.visible) c_.diag.AddLine(std::to_string(q));
-    if (q > 0) ShowSlotZero(false, true);
+    if (q > 0) ShowSlotZero(false);
 }
 
 void TkmMovieSource::StepBack(bool) {
@@ -164,14 +191,18 @@ void TkmMovieSource::StepBack(bool) {
     if (q > 0) q = media_.SeekToIntraVop(q - 1, 1, -1);
     m.nPosKB = q;
     if (c_.diag.visible) c_.diag.AddLine(std::to_string(q));
-    if (q >= 1) ShowSlotZero(true, true);
+    if (q < 1) return;
+    m.nPosKB = DecodeSlot(0, nullptr, false, true);
+    c_.window.ShowPicture(pRing_[0]);
+    c_.engine.SetSeekBar(m.nPosKB / 16);
+    nRingShow_ = 0;
 }
 
 void TkmMovieSource::SeekTo(int position) {
     // The last 16 steps of the seek bar hold no picture worth seeking to.
     if (c_.ui[ctl::tbWhere].maximum - position <= 16) return;
     if (media_.SeekToIntraVop(position, 16, +1) < 1) return;
-    ShowSlotZero(true, false);
+    ShowSlotZero(true);
     c_.engine.SetTransport({.stop = Switch::On, .next = Switch::On, .forward = Switch::On});
 }
 
@@ -179,8 +210,8 @@ void TkmMovieSource::NextTkmPicture() {
     if (!c_.engine.State().bPlaying) return;
     TOpenMovie& m = c_.movie;
     int32_t audio_bytes = 0;
-    m.nPosKB = DecodeSlot(nRingWrite_, &audio_bytes, false);
-    if (c_.diag.bShowBytePos && m.nPosKB > 0) c_.ui.status[4] = std::to_string(m.nPosKB * 1024LL);
+    m.nPosKB = DecodeSlot(nRingWrite_, &audio_bytes, false, true);
+    ShowBytePosition();
     if (m.nPosKB <= 0) {
         // The end of the stream, or a picture that cannot be decoded.
         c_.engine.StopPlay();
@@ -207,6 +238,8 @@ void TkmMovieSource::HandleAudioNotices() {
         const TPlayState& play = c_.engine.State();
         if (notice == audio::AudioNoticeQueue::kSlotReset) {
             audio_.ResetSlotsAfterStop();
+            // The last buffer of the previous run has finished: the waiting start goes ahead.
+            if (sound_start_pending_ && play.bPlaying && !StartSound()) c_.engine.StopPlay();
         } else if (notice == audio::kNoticeBufferDone) {
             if (!play.bPlaying) continue;
             audio_.SubmitNextAudioSlot();

@@ -66,6 +66,14 @@ int32_t AudioOut::SlotCount(int32_t slot) const {
     return slots_->counts[slot];
 }
 
+int32_t AudioOut::BuffersInDevice() const {
+    if (!slots_) return 0;
+    int32_t n = 0;
+    for (const WaveHeader& h : slots_->headers)
+        if (h.flags.load() & kHeaderInQueue) ++n;
+    return n;
+}
+
 const uint8_t* AudioOut::SlotData(int32_t slot) const {
     if (!slots_ || slot < 0 || slot >= kSlotCount) return nullptr;
     return slots_->areas[slot];

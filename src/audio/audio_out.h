@@ -67,6 +67,9 @@ class AudioOut final : public AudioSink, private WaveOutClient {
     int32_t FillIndex() const { return fill_index_; }
     int32_t WriteIndex() const { return write_index_; }
     int32_t SlotCount(int32_t slot) const;
+    // Buffers handed to the device that it has not finished yet. A start while some are still
+    // there would refill slots the device is reading.
+    int32_t BuffersInDevice() const;
     const uint8_t* SlotData(int32_t slot) const;
     int32_t FrameByteCounter() const { return frame_bytes_; }
     int32_t BufferDoneCount() const { return buffer_done_count_; }

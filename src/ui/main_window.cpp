@@ -323,10 +323,13 @@ void TfrmQVMain::Connect() {
     });
     // The transport keys act once per key press, before the focused control sees the key, and
     // only while their buttons are enabled (otherwise the key goes to the control as usual).
+    // The arrows step once per key, "+" and "-" repeat while held, as typed characters do.
     auto key = [this](std::initializer_list<QKeySequence> keys, std::function<void()> act) {
         auto* shortcut = new QShortcut(this);
         shortcut->setKeys(QList<QKeySequence>(keys));
         shortcut->setContext(Qt::WindowShortcut);
+        const int k = keys.begin()->operator[](0).key();
+        shortcut->setAutoRepeat(k != Qt::Key_Left && k != Qt::Key_Right);
         connect(shortcut, &QShortcut::activated, this, [this, act] { Handle(act); });
         return shortcut;
     };

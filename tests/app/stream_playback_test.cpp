@@ -86,6 +86,21 @@ TEST_F(StreamPlayerTest, UnderrunRestartsTheSound) {
     EXPECT_EQ(tkm().RingShow(), 2);
 }
 
+TEST_F(StreamPlayerTest, SoundStartsAgainOnlyWhenTheDeviceHasFinishedItsBuffers) {
+    Start("/m/a.tkm");
+    ASSERT_EQ(sound.last->queued.size(), 3u);
+    logic.sbPauseClick();
+    logic.sbForwardClick();  // the three buffers still play: their slots must not be refilled
+    EXPECT_TRUE(logic.play().bPlaying);
+    EXPECT_EQ(sound.last->written.size(), 3u);
+    FinishBuffer();
+    FinishBuffer();
+    EXPECT_EQ(sound.last->written.size(), 3u);
+    FinishBuffer();  // the device is empty: the sound starts
+    EXPECT_EQ(sound.last->written.size(), 6u);
+    EXPECT_TRUE(tkm().Audio().IsPlaying());
+}
+
 TEST_F(StreamPlayerTest, TkmEndOfStreamStopsRewindsAndTellsTheDiagnostics) {
     FakeStream s;
     s.pictures = 10;
