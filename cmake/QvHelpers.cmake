@@ -24,10 +24,11 @@ function(qv_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
 
-# qv_test(NAME SOURCES src... [DEPS lib...] [LABELS label...])
-# One GoogleTest program; each test case becomes a CTest test.
+# qv_test(NAME SOURCES src... [DEPS lib...] [LABELS label...] [FIXTURES fixture...])
+# One GoogleTest program; each test case becomes a CTest test. FIXTURES names the test-time
+# fixtures (CTest FIXTURES_SETUP) its cases need.
 function(qv_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS;FIXTURES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/src" "${PROJECT_SOURCE_DIR}/tests"
                                              "${PROJECT_SOURCE_DIR}/tools")
@@ -38,8 +39,14 @@ function(qv_test name)
   if(NOT ARG_LABELS)
     set(ARG_LABELS unit)
   endif()
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-                       PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 900)
+  if(ARG_FIXTURES)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+                         PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 900
+                                    FIXTURES_REQUIRED "${ARG_FIXTURES}")
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+                         PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 900)
+  endif()
 endfunction()
 
 # qv_fuzz_target(NAME SOURCES src... [DEPS lib...] [SEED_DIRS dir...])

@@ -28,17 +28,19 @@ void Overlay::UpdateElapsed(const AviReader& reader, int frame, int capture_inte
 }
 
 void Overlay::DecorateAvi(Picture& picture, AviReader& reader, int width) {
-    std::string date, time;
-    reader.DateTime(nElapsedSec_, date, time);
-    ui_.SetText(ctl::lblDate, date);
-    ui_.SetText(ctl::lblTime, time);
+    reader.DateTime(nElapsedSec_, date_, time_);
+    ui_.SetText(ctl::lblDate, date_);
+    ui_.SetText(ctl::lblTime, time_);
     const DisplayFlags& flags = reader.Flags();
     ui_.Show(ctl::lblCapInterval, flags.ShowCaptureInterval);
     ui_.Show(ctl::lblCapIntervalTitle, flags.ShowCaptureInterval);
     if (flags.ShowCaptureInterval && flags.IntervalAsap) ui_.SetText(ctl::lblCapInterval, "ASAP");
     ui_.Show(ctl::lblElapsedTime, flags.ShowElapsedTime);
     ui_.Show(ctl::lblElapsedTimeTitle, flags.ShowElapsedTime);
-    if (g_bEmbedTime) StampText(picture, StampTextFor(width, date, time));
+    if (g_bEmbedTime) {
+        StampTextFor(width, date_, time_, stamp_);
+        StampText(picture, stamp_);
+    }
 }
 
 void Overlay::DecorateTkm(Picture& picture, uint32_t t, platform::DosDateTime file_clock) {
@@ -46,16 +48,19 @@ void Overlay::DecorateTkm(Picture& picture, uint32_t t, platform::DosDateTime fi
         if (g_bEmbedTime) GreyBand(picture);
         return;
     }
-    ui_.status[2] = ElapsedHundredthsText(t);
+    // Built in strings that keep their room from picture to picture: nothing is allocated while
+    // the movie plays.
+    char elapsed[48];
+    FormatElapsedHundredths(t, elapsed, sizeof elapsed);
+    ui_.status[2].assign(elapsed);
     // A .tkm carries no camera clock of its own: its pictures are timed from the file's clock.
     // (The clock record of an AVI played earlier says nothing about this recording.)
     ClockSources clocks;
     clocks.file_clock = file_clock;
-    std::string date, time;
-    CameraDateTime(clocks, tkm_calendar_, t / 100, date, time);
-    const std::string text = date + "  " + time;
-    ui_.status[3] = text;
-    if (g_bEmbedTime) StampText(picture, text);
+    CameraDateTime(clocks, tkm_calendar_, t / 100, date_, time_);
+    stamp_.assign(date_).append("  ").append(time_);
+    ui_.status[3].assign(stamp_);
+    if (g_bEmbedTime) StampText(picture, stamp_);
 }
 
 void Overlay::Clear() {

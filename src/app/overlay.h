@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/avi_reader.h"
 #include "app/lang_dispatcher.h"
@@ -41,6 +42,7 @@ class Overlay {
     int64_t nElapsedMsSum_ = 0;
     int64_t nElapsedSec_ = 0;
     Calendar tkm_calendar_;
+    std::string date_, time_, stamp_;
 };
 
 }  // namespace qv::app

@@ -32,15 +32,29 @@ std::string CaptureIntervalText(int seconds) {
     return buf;
 }
 
+void StampTextFor(int picture_width, const std::string& date, const std::string& time,
+                  std::string& out) {
+    if (picture_width < 161)
+        out.assign(time);
+    else
+        out.assign(date).append("  ").append(time);
+}
+
 std::string StampTextFor(int picture_width, const std::string& date, const std::string& time) {
-    return picture_width < 161 ? time : date + "  " + time;
+    std::string text;
+    StampTextFor(picture_width, date, time, text);
+    return text;
+}
+
+void FormatElapsedHundredths(int64_t t, char* out, size_t size) {
+    std::snprintf(out, size, "Elapsed: %2lld:%2.2lld:%2.2lld.%2.2lld",
+                  static_cast<long long>(t / 360000), static_cast<long long>((t / 6000) % 60),
+                  static_cast<long long>((t / 100) % 60), static_cast<long long>(t % 100));
 }
 
 std::string ElapsedHundredthsText(int64_t t) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "Elapsed: %2lld:%2.2lld:%2.2lld.%2.2lld",
-                  static_cast<long long>(t / 360000), static_cast<long long>((t / 6000) % 60),
-                  static_cast<long long>((t / 100) % 60), static_cast<long long>(t % 100));
+    FormatElapsedHundredths(t, buf, sizeof buf);
     return buf;
 }
 

@@ -1,6 +1,7 @@
 // Texts of the statistics panel: elapsed time, event number, capture interval, stamp text.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,7 +17,12 @@ std::string EventNumberText(const std::vector<int>& event_frames, int frame);
 std::string CaptureIntervalText(int seconds);
 // The stamp: the time alone on pictures narrower than 161 pixels, else date, two blanks, time.
 std::string StampTextFor(int picture_width, const std::string& date, const std::string& time);
+// The same into a string that keeps its room between pictures.
+void StampTextFor(int picture_width, const std::string& date, const std::string& time,
+                  std::string& out);
 // "Elapsed: %2d:%2.2d:%2.2d.%2.2d" of a time value in hundredths of a second.
 std::string ElapsedHundredthsText(int64_t hundredths);
+// The same into a buffer, for the pictures of a playing movie (nothing allocated).
+void FormatElapsedHundredths(int64_t hundredths, char* out, size_t size);
 
 }  // namespace qv::app
