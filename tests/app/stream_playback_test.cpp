@@ -168,6 +168,16 @@ TEST_F(StreamPlayerTest, ShortTkmHasNoSeekStepsAndPauseOnStopKeepsThePicture) {
     EXPECT_TRUE(Enabled("sbStop"));
 }
 
+TEST_F(StreamPlayerTest, TkmWithTooLittleSoundToPaceItsPicturesStops) {
+    FakeStream s;
+    s.audio_bytes = 10;  // the ring's eight pictures hold less than one buffer
+    Start("/m/a.tkm", s);
+    EXPECT_FALSE(logic.play().bPlaying);
+    EXPECT_EQ(Shown(logic), 1);
+    EXPECT_TRUE(Enabled("sbForward"));
+    EXPECT_FALSE(Enabled("sbPause"));
+}
+
 TEST_F(StreamPlayerTest, TkmThatDoesNotOpenIsReported) {
     platform.created["/m/gone.tkm"] = 1;
     logic.FormCreate({"/m/gone.tkm"});
