@@ -25,6 +25,13 @@ void* operator new(size_t n) {
 void* operator new[](size_t n) {
     return operator new(n);
 }
+void* operator new(size_t n, const std::nothrow_t&) noexcept {
+    if (g_counting.load(std::memory_order_relaxed)) g_allocations.fetch_add(1);
+    return std::malloc(n ? n : 1);
+}
+void* operator new[](size_t n, const std::nothrow_t& t) noexcept {
+    return operator new(n, t);
+}
 void operator delete(void* p) noexcept {
     std::free(p);
 }
