@@ -21,20 +21,16 @@ bool AviMovieSource::Open(const std::string& path) {
     m.nHeight = reader_.Height();
     m.nCapInterval = reader_.Scale();
     m.nRateValue = reader_.Rate();
-    if (!PlausiblePictureSize(m.nWidth, m.nHeight)) {
-        Close();
-        return false;
-    }
+    // A failed open is closed by the caller.
+    if (!PlausiblePictureSize(m.nWidth, m.nHeight)) return false;
     try {
         m.pPicture.Allocate(m.nWidth, m.nHeight);
     } catch (const std::bad_alloc&) {
-        Close();
         return false;
     }
     SetUpWindow();
     if (Frames() <= 0) {
         c_.window.ReportOpenFailure(Frames() == 0 ? kMsgNoFrames : kMsgNotFound);
-        Close();
         return false;
     }
     if (reader_.DeclaredFrameCount() > Frames())
@@ -124,8 +120,7 @@ void AviMovieSource::ShowEntryEnd(bool last) {
 }
 
 bool AviMovieSource::Rewind() {
-    reader_.SetFrame(0);
-    ShowFrame(0, true, true);
+    ShowEntryEnd(false);
     return true;
 }
 

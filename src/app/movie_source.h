@@ -22,7 +22,8 @@ class MovieSource {
 
     virtual RecordingKind Kind() const = 0;
     // The kind's part of opening, after the movie record holds the path and title. False when
-    // the recording did not open; the failure has been reported to the user.
+    // the recording did not open; the failure has been reported to the user and the caller
+    // closes what was opened.
     virtual bool Open(const std::string& path) = 0;
     virtual void Close() = 0;
 

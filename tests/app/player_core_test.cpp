@@ -121,14 +121,6 @@ TEST_F(CoreTest, CommandsNotOfferedYetStayDisabledThroughPlayPauseAndStop) {
     EXPECT_TRUE(Enabled("sbForward"));
 }
 
-TEST_F(CoreTest, OpenDialogOffersEveryKindOfRecording) {
-    platform.dialog_result.clear();
-    logic.Open1Click();
-    ASSERT_FALSE(platform.last_dialog.filters.empty());
-    EXPECT_EQ(platform.last_dialog.filters[0].extensions,
-              (std::vector<std::string>{".avi", ".m4v", ".tkm"}));
-}
-
 TEST_F(CoreTest, WindowComesBackOnTheScreenItWasSavedOn) {
     logic.FormCreate({});
     const std::vector<Rect> screens = {{0, 0, 1920, 1040}, {1920, 0, 1280, 1000}};

@@ -2,47 +2,11 @@
 // This program replaces the global allocator to count allocations on every thread.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 #include "audio/audio_fakes.h"
 #include "audio/audio_notice_queue.h"
 #include "audio/audio_out.h"
 #include "audio/null_wave_out.h"
-
-namespace {
-std::atomic<bool> g_counting{false};
-std::atomic<long> g_allocations{0};
-}  // namespace
-
-void* operator new(size_t n) {
-    if (g_counting.load(std::memory_order_relaxed)) g_allocations.fetch_add(1);
-    if (void* p = std::malloc(n ? n : 1)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](size_t n) {
-    return operator new(n);
-}
-void* operator new(size_t n, const std::nothrow_t&) noexcept {
-    if (g_counting.load(std::memory_order_relaxed)) g_allocations.fetch_add(1);
-    return std::malloc(n ? n : 1);
-}
-void* operator new[](size_t n, const std::nothrow_t& t) noexcept {
-    return operator new(n, t);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, size_t) noexcept {
-    std::free(p);
-}
+#include "counting_allocator.h"
 
 namespace {
 
