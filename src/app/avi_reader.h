@@ -10,13 +10,14 @@
 
 #include "media/jpeg/camera_metadata.h"
 #include "media/picture/picture.h"
+#include "search/search_movie.h"
 
 namespace qv::app {
 
-class AviReader {
+// The search's view of the movie (block planes, event frames, PIR onsets, picture size) is part
+// of it.
+class AviReader : public search::SearchMovie {
   public:
-    virtual ~AviReader() = default;
-
     // 0 on success, negative on failure (FrameCount() is then -1, or 0 for a movie without
     // frames).
     virtual int Open(const std::string& path) = 0;
@@ -28,8 +29,6 @@ class AviReader {
     virtual int CurrentFrame() const = 0;
     virtual int Scale() const = 0;  // capture interval in seconds
     virtual int Rate() const = 0;
-    virtual int Width() const = 0;
-    virtual int Height() const = 0;
 
     // Moves the current frame by delta, clamped to the movie; -1 when it did not change.
     virtual int StepFrame(int delta) = 0;

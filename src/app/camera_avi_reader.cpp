@@ -1,16 +1,24 @@
 // The media layer's camera AVI reader behind the player's reader interface.
 #include "app/avi_reader.h"
 #include "media/avi/avi_movie.h"
+#include "search/avi_search_movie.h"
 
 namespace qv::app {
 namespace {
 
 class CameraAviReader final : public AviReader {
   public:
-    CameraAviReader() : movie_(metadata_, flags_, switches_) {}
+    CameraAviReader() : movie_(metadata_, flags_, switches_), search_(movie_) {}
 
-    int Open(const std::string& path) override { return movie_.AviOpen(path); }
-    void Close() override { movie_.AviClose(); }
+    int Open(const std::string& path) override {
+        const int r = movie_.AviOpen(path);
+        if (r == 0) search_.Attach(path);
+        return r;
+    }
+    void Close() override {
+        search_.Detach();
+        movie_.AviClose();
+    }
     int FrameCount() const override { return movie_.FrameCount(); }
     int DeclaredFrameCount() const override { return movie_.DeclaredFrameCount(); }
     int CurrentFrame() const override { return movie_.CurrentFrame(); }
@@ -36,6 +44,12 @@ class CameraAviReader final : public AviReader {
     void DateTime(int64_t elapsed, std::string& date, std::string& time) override {
         movie_.CameraDateTime(elapsed, date, time);
     }
+    void LoadBlocks(int frame, const search::BlockPlanes& planes) override {
+        search_.LoadBlocks(frame, planes);
+    }
+    int ScanForEvent(int first, int end) override { return movie_.ScanForEvent(first, end); }
+    bool ParseForPirOnset(int frame) override { return search_.ParseForPirOnset(frame); }
+    bool GreyMode() const override { return switches_.cbForceBW; }
     const CameraMetadata& Metadata() const override { return metadata_; }
     const DisplayFlags& Flags() const override { return flags_; }
 
@@ -44,6 +58,7 @@ class CameraAviReader final : public AviReader {
     DisplayFlags flags_;
     DecoderSwitches switches_;
     AviMovie movie_;
+    search::AviSearchMovie search_;
 };
 
 }  // namespace

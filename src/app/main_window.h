@@ -5,6 +5,7 @@
 // repaints from ui().
 #pragma once
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,8 +24,10 @@
 #include "app/stream_media.h"
 #include "app/stream_movie_source.h"
 #include "app/ui_state.h"
+#include "app/window_search_host.h"
 #include "audio/wave_out.h"
 #include "diag/diagnostics_logic.h"
+#include "search/search_logic.h"
 
 namespace qv::app {
 
@@ -116,6 +119,19 @@ class MainWindowLogic final : private EntryNavigator, private MovieWindow {
     void PlayEntry(int index) override;
     void ClearPlaylist();
 
+    // Motion search and event navigation. The event handlers tell the PIR seek buttons by the
+    // sender.
+    void sbSearchForwardClick();
+    void sbSearchBackwardClick();
+    void sbStopSearchClick();
+    void sbNextEventClick(ControlName sender);
+    void sbPrevEventClick(ControlName sender);
+    void edtMotionThresholdChange(const std::string& text);
+    void cbIgnoreBrightnessClick(bool checked);
+    // A search or event command runs and lets the window's events run meanwhile.
+    bool SearchRunning() const { return search_.Running(); }
+    const search::SearchLogic& search() const { return search_; }
+
     // Menu toggles.
     void EmbedTimestamp1Click();
     void Deblock1Click();
@@ -154,6 +170,13 @@ class MainWindowLogic final : private EntryNavigator, private MovieWindow {
     int DeblockMethod() const override { return g_nDeblockMethod_; }
 
     MovieSource* SourceFor(RecordingKind kind);
+    // While a search command runs, a command that would replace the open movie or change the
+    // playlist stops the search and runs when the search command has returned. True when the
+    // action was put off.
+    bool DeferWhileSearching(std::function<void()> action);
+    // Runs a search command, then what was put off meanwhile.
+    void RunSearchCommand(const std::function<void()>& command);
+    bool SearchOffered() const { return engine_.Source() == &avi_; }
     // Nothing open: the picture, the statistics, the movie information and the movie's status
     // panels are emptied, and the panels a stream movie hid come back.
     void ClearMovieDisplay();
@@ -174,6 +197,9 @@ class MainWindowLogic final : private EntryNavigator, private MovieWindow {
     AviMovieSource avi_;
     M4vMovieSource m4v_;
     TkmMovieSource tkm_;
+    WindowSearchHost search_host_;
+    search::SearchLogic search_;
+    std::function<void()> after_search_;
 
     bool bFirstAvi_ = true;
     bool start_on_show_ = false;

@@ -76,8 +76,6 @@ void MainWindowLogic::ClearMovieDisplay() {
     ui_[ctl::tbWhere].position = 0;
     overlay_.Clear();
     ui_.Show(ctl::gbMovieInfo, false);
-    for (ControlName n : {ctl::sbPIRSeekRev, ctl::sbStopPIRSearch, ctl::sbPIRSeekFwd})
-        ui_.Enable(n, false);
     // With nothing open the window has the panels and the layout of its design, whatever a
     // stream movie before had hidden (the playlist among them).
     ShowCameraPanels(ui_, true);

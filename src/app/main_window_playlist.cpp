@@ -31,6 +31,11 @@ void MainWindowLogic::PlayEntry(int index) {
         return;
     }
     entry_base_name_ = BaseNameOf(playlist_[index].szPath);
+    // Search mode on: the new movie is searched in the search's direction instead of played.
+    if (search_.bSearchMode && SearchOffered()) {
+        RunSearchCommand([this] { search_.ContinueSearch(); });
+        return;
+    }
     TPlayState& play = engine_.State();
     const int direction = !engine_.Source()->CanPlayBackward() ? +1
                           : play.nDirection != 0               ? play.nDirection
@@ -49,6 +54,7 @@ void MainWindowLogic::ClearPlaylist() {
 }
 
 void MainWindowLogic::Open1Click() {
+    if (DeferWhileSearching([this] { Open1Click(); })) return;
     const std::vector<std::string> chosen = platform_.RunOpenDialog(OpenDialogRequest{});
     if (chosen.empty()) return;
     playlist_.Clear();
@@ -64,6 +70,7 @@ void MainWindowLogic::Open1Click() {
 }
 
 void MainWindowLogic::FilesDropped(const std::vector<std::string>& paths) {
+    if (DeferWhileSearching([this, paths] { FilesDropped(paths); })) return;
     for (const std::string& path : paths)
         AddFile(path);
     ShowPlaylist();
@@ -71,6 +78,12 @@ void MainWindowLogic::FilesDropped(const std::vector<std::string>& paths) {
 }
 
 void MainWindowLogic::lbPlayListDblClick(int row) {
+    // A search that runs stops at the frame it reached; the chosen movie is then searched on.
+    if (search_.bSearchMode && !search_.Running()) {
+        search_.Motion().StopMotionPass();
+        platform_.ProcessPendingEvents();
+    }
+    if (DeferWhileSearching([this, row] { PlayEntry(row); })) return;
     PlayEntry(row);
 }
 
@@ -85,6 +98,7 @@ void MainWindowLogic::lbPlayListMouseMove(int x, int y, int list_width, int list
 }
 
 void MainWindowLogic::bPreviousClick() {
+    if (DeferWhileSearching([this] { bPreviousClick(); })) return;
     if (playlist_.nCurrent <= 0)
         platform_.Beep();
     else
@@ -92,6 +106,7 @@ void MainWindowLogic::bPreviousClick() {
 }
 
 void MainWindowLogic::bSkipClick() {
+    if (DeferWhileSearching([this] { bSkipClick(); })) return;
     if (playlist_.nCurrent + 1 >= playlist_.nCount())
         platform_.Beep();
     else
@@ -99,6 +114,7 @@ void MainWindowLogic::bSkipClick() {
 }
 
 void MainWindowLogic::bClearPlayListClick() {
+    if (DeferWhileSearching([this] { bClearPlayListClick(); })) return;
     StopPlay();
     platform_.Wait(250);
     ClearPlaylist();

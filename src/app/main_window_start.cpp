@@ -33,7 +33,9 @@ MainWindowLogic::MainWindowLogic(Platform& platform, HostServices& host, PlayerM
       avi_(media.avi, {platform, host, ui_, movie_, engine_, overlay_, diag_, settings_, *this}),
       m4v_(media.stream, {platform, host, ui_, movie_, engine_, overlay_, diag_, settings_, *this}),
       tkm_(media.stream, media.sound,
-           {platform, host, ui_, movie_, engine_, overlay_, diag_, settings_, *this}) {
+           {platform, host, ui_, movie_, engine_, overlay_, diag_, settings_, *this}),
+      search_host_({platform, ui_, engine_, media.avi, avi_, playlist_, *this, movie_}),
+      search_(search_host_, settings_.nMotionThreshold) {
     BuildMainWindowDesign(ui_);
     ClearPlaylist();
 }

@@ -1,11 +1,13 @@
 // What the player logic asks of the window toolkit: the playback timer, the beep, the message
-// window and boxes, the open dialog, letting pending events run, waiting, the About window, waking
-// the window's thread for the sound output's notices and ending the application. The Qt window
-// implements it; tests use a recording fake.
+// window and boxes, the open dialog, letting pending events run, the focus, waiting, the About
+// window, waking the window's thread for the sound output's notices and ending the application. The
+// Qt window implements it; tests use a recording fake.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "app/control_names.h"
 
 namespace qv::app {
 
@@ -50,6 +52,8 @@ class Platform {
     virtual std::vector<std::string> RunOpenDialog(const OpenDialogRequest& request) = 0;
     // Lets pending window events run (repaints, clicks) during long work.
     virtual void ProcessPendingEvents() = 0;
+    // Puts the keyboard focus on a control.
+    virtual void FocusControl(ControlName /*name*/) {}
     // Waits, letting nothing else run.
     virtual void Wait(int ms) = 0;
     virtual void ShowAbout() = 0;

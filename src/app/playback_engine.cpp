@@ -8,8 +8,8 @@ PlaybackEngine::PlaybackEngine(Platform& platform, UiState& ui, diag::Diagnostic
                                EntryNavigator& entries)
     : platform_(platform), ui_(ui), diag_(diag), entries_(entries) {}
 
-void PlaybackEngine::Apply(ControlName name, Switch s, bool offered) {
-    if (s != Switch::Keep) ui_.Enable(name, s == Switch::On && offered);
+void PlaybackEngine::Apply(ControlName name, Switch s) {
+    if (s != Switch::Keep) ui_.Enable(name, s == Switch::On);
 }
 
 void PlaybackEngine::SetTransport(const TransportChange& c) {
@@ -19,11 +19,11 @@ void PlaybackEngine::SetTransport(const TransportChange& c) {
     Apply(ctl::sbPrevious, c.previous);
     Apply(ctl::sbNext, c.next);
     Apply(ctl::sbForward, c.forward);
-    Apply(ctl::sbPrevEvent, c.prev_event, gates.events);
-    Apply(ctl::sbNextEvent, c.next_event, gates.events);
-    Apply(ctl::sbSearchBackward, c.search_backward, gates.search);
-    Apply(ctl::sbSearchForward, c.search_forward, gates.search);
-    Apply(ctl::sbStopSearch, c.stop_search, gates.search);
+    Apply(ctl::sbPrevEvent, c.prev_event);
+    Apply(ctl::sbNextEvent, c.next_event);
+    Apply(ctl::sbSearchBackward, c.search_backward);
+    Apply(ctl::sbSearchForward, c.search_forward);
+    Apply(ctl::sbStopSearch, c.stop_search);
 }
 
 void PlaybackEngine::SetTimerEnabled(bool on) {

@@ -93,11 +93,6 @@ class PlaybackEngine {
 
     // Set while the settings are read and while a movie opens: seek bar changes are not seeks.
     bool bOpening = false;
-    // Commands whose features are not offered yet keep their buttons disabled.
-    struct Gates {
-        bool search = false;
-        bool events = false;
-    } gates;
 
   private:
     void SetTimerEnabled(bool on);
@@ -105,7 +100,7 @@ class PlaybackEngine {
     void SetPausedTransport();
     // Opens the neighbouring playlist entry and shows its first or last picture.
     bool StepIntoNeighbour(int delta);
-    void Apply(ControlName name, Switch s, bool offered = true);
+    void Apply(ControlName name, Switch s);
 
     Platform& platform_;
     UiState& ui_;

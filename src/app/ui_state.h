@@ -41,6 +41,7 @@ enum class ControlKind {
     Menu,
     MenuItem,
     Separator,
+    CheckBox,
 };
 
 struct ControlState {
@@ -52,7 +53,7 @@ struct ControlState {
     bool enabled = true;
     bool visible = true;
     bool checkable = false;    // menu items that carry a check mark
-    bool checked = false;      // menu items
+    bool checked = false;      // menu items and check boxes
     bool fill_parent = false;  // sized to the client area of the parent
     bool bold = false;
     bool word_wrap = false;
@@ -99,6 +100,16 @@ class UiState {
     // The picture shown in Image1 (null when none) and a count bumped on every new picture.
     const Picture* picture = nullptr;
     uint64_t picture_serial = 0;
+    // The block thumbnail of a running search, painted stretched over the search panel: blue,
+    // green and red per block, top row first (null when there is none). serial grows with every
+    // new thumbnail.
+    struct Thumbnail {
+        const uint8_t* bgr = nullptr;
+        int width = 0;
+        int height = 0;
+        int stride = 0;
+        uint64_t serial = 0;
+    } thumbnail;
     // Application hint timing (milliseconds), set while the pointer moves over the playlist.
     int hint_pause_ms = 500;
     int hint_hide_ms = 2500;

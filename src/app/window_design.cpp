@@ -68,6 +68,11 @@ void BuildMotion(UiState& ui) {
         ui.Show(n, false);
     Label(ui, ctl::Thresh, p, {8, 116, 60, 13}, "Threshold");
     Put(ui, ctl::edtMotionThreshold, K::Edit, p, {72, 112, 41, 21}, "00");
+    // Beyond the original design, unticked unless the user ticks it: a change of the whole
+    // picture's brightness is not motion.
+    Put(ui, ctl::cbIgnoreBrightness, K::CheckBox, p, {8, 134, 140, 15}, "Ignore brightness")
+        .hint = "A change of the whole picture's brightness (a cloud, an exposure step) is not "
+                "motion";
     Speed(ui, ctl::sbSearchBackward, p, {8, 150, 28, 24}, "Search Baclward").enabled = false;
     Speed(ui, ctl::sbStopSearch, p, {62, 150, 28, 24}, "Stop Search").enabled = false;
     Speed(ui, ctl::sbSearchForward, p, {116, 150, 28, 24}, "Search Forward").enabled = false;
@@ -83,9 +88,6 @@ void BuildTransport(UiState& ui) {
         "Play Forward", "Prev Event", "Next Event"};
     for (int i = 0; i < 8; ++i)
         Speed(ui, names[i], p, {4 + 32 * i, 4, 28, 24}, hints[i]);
-    // Event navigation is not offered yet.
-    ui.Enable(ctl::sbPrevEvent, false);
-    ui.Enable(ctl::sbNextEvent, false);
 }
 
 void BuildSeek(UiState& ui) {
@@ -157,9 +159,6 @@ void BuildMovieInfo(UiState& ui) {
     Speed(ui, ctl::sbPIRSeekRev, ctl::pnlSeek, {2, 18, 28, 24}, "Prev Event");
     Speed(ui, ctl::sbStopPIRSearch, ctl::pnlSeek, {34, 18, 28, 24}, "Stop Search");
     Speed(ui, ctl::sbPIRSeekFwd, ctl::pnlSeek, {66, 18, 28, 24}, "Next Event");
-    // PIR seeking is not offered yet.
-    for (ControlName n : {ctl::sbPIRSeekRev, ctl::sbStopPIRSearch, ctl::sbPIRSeekFwd})
-        ui.Enable(n, false);
 }
 
 void BuildMenus(UiState& ui) {

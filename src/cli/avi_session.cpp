@@ -5,17 +5,20 @@
 
 namespace qv::cli {
 
-bool OpenAvi(const std::string& path, AviSession& s) {
+std::string OpenAviFailure(const std::string& path, AviSession& s) {
     int r = s.movie.AviOpen(path);
-    if (r == 0) return true;
-    if (s.movie.FrameCount() == -1 && !s.movie.IsOpen())
-        Fail("cannot open " + path);
-    else if (r < -1)
-        Fail("not enough memory for the buffers of " + path + " (" + std::to_string(-r) +
-             " allocations failed)");
-    else
-        Fail("not a camera AVI recording (no frame index or no frames): " + path);
-    return false;
+    if (r == 0) return {};
+    if (s.movie.FrameCount() == -1 && !s.movie.IsOpen()) return "cannot open " + path;
+    if (r < -1)
+        return "not enough memory for the buffers of " + path + " (" + std::to_string(-r) +
+               " allocations failed)";
+    return "not a camera AVI recording (no frame index or no frames): " + path;
+}
+
+bool OpenAvi(const std::string& path, AviSession& s) {
+    const std::string failure = OpenAviFailure(path, s);
+    if (!failure.empty()) Fail(failure);
+    return failure.empty();
 }
 
 const std::string* OptionValue(const Args& args, const char* name, bool& error) {

@@ -21,6 +21,8 @@ struct AviSession {
 // Opens the recording named in args into session; on failure prints the reason and returns
 // false.
 bool OpenAvi(const std::string& path, AviSession& session);
+// The same without printing: the reason, or an empty text when the recording opened.
+std::string OpenAviFailure(const std::string& path, AviSession& session);
 
 // The value behind an option ("--first 3"), or nullptr when absent. A missing value sets error.
 const std::string* OptionValue(const Args& args, const char* name, bool& error);

@@ -61,6 +61,19 @@ const std::vector<Command>& AllCommands() {
          "  audio FILE.tkm -o OUT.wav [--adpcm]\n"
          "      Writes the recording's sound as 16-bit PCM (or the raw IMA ADPCM) WAV.",
          RunAudio},
+        {"search",
+         "  search FILE... --threshold T [--backward] [--from N] [--ignore-brightness] [--json]\n"
+         "      Motion search over the recordings as a playlist (ordered by creation time),\n"
+         "      from frame 1 of the first (or the last frame of the last, --backward) or frame N:\n"
+         "      the first frame whose 8x8 block brightness differs from its neighbour's by more\n"
+         "      than T, or where the search ended.\n"
+         "  search FILE... --threshold T --all [--ignore-brightness] [--json] [--jobs N]\n"
+         "      Every frame where motion is found, each file on its own core.",
+         SearchCommand},
+        {"events",
+         "  events FILE... [--pir] [--json]\n"
+         "      The camera's event frames, or with --pir where the PIR trigger came on.",
+         EventsCommand},
     };
     return commands;
 }

@@ -28,5 +28,8 @@ int DecodeAvi(const Args& args);
 int DecodeStream(const Args& args);
 int FramesAvi(const Args& args);
 int AudioTkm(const Args& args);
+// Commands over several camera AVI recordings taken as a playlist.
+int SearchCommand(const Args& args);
+int EventsCommand(const Args& args);
 
 }  // namespace qv::cli

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFrame>
@@ -28,6 +29,7 @@
 #include "ui/about_box.h"
 #include "ui/message_window.h"
 #include "ui/picture_view.h"
+#include "ui/thumbnail_panel.h"
 
 namespace qv::ui {
 namespace {
@@ -115,11 +117,13 @@ QWidget* TfrmQVMain::MakeWidget(ControlName name, const ControlState& c, QWidget
         case ControlKind::GroupBox:
             return new QGroupBox(Q(c.text), parent);
         case ControlKind::Panel: {
+            if (name == ctl::pnlSearch) return thumbnail_ = new ThumbnailPanel(parent);
             auto* f = new QFrame(parent);
-            f->setFrameShape(name == ctl::pnlSearch ? QFrame::Panel : QFrame::NoFrame);
-            f->setFrameShadow(QFrame::Sunken);
+            f->setFrameShape(QFrame::NoFrame);
             return f;
         }
+        case ControlKind::CheckBox:
+            return new QCheckBox(Q(c.text), parent);
         case ControlKind::Label: {
             auto* l = new QLabel(parent);
             l->setTextFormat(Qt::PlainText);
@@ -164,8 +168,11 @@ QWidget* TfrmQVMain::MakeWidget(ControlName name, const ControlState& c, QWidget
             list_->viewport()->installEventFilter(this);
             return list_;
         }
-        case ControlKind::Edit:
-            return new QLineEdit(Q(c.text), parent);
+        case ControlKind::Edit: {
+            auto* e = new QLineEdit(Q(c.text), parent);
+            e->setMaxLength(12);
+            return e;
+        }
         case ControlKind::ScrollBox: {
             scroll_ = new QScrollArea(parent);
             scroll_->setFrameShape(QFrame::StyledPanel);
@@ -290,6 +297,28 @@ void TfrmQVMain::Connect() {
     click(ctl::bPrevious, &app::MainWindowLogic::bPreviousClick);
     click(ctl::bSkip, &app::MainWindowLogic::bSkipClick);
     click(ctl::bClearPlayList, &app::MainWindowLogic::bClearPlayListClick);
+    click(ctl::sbSearchForward, &app::MainWindowLogic::sbSearchForwardClick);
+    click(ctl::sbSearchBackward, &app::MainWindowLogic::sbSearchBackwardClick);
+    click(ctl::sbStopSearch, &app::MainWindowLogic::sbStopSearchClick);
+    click(ctl::sbStopPIRSearch, &app::MainWindowLogic::sbStopSearchClick);
+    // The event handlers tell the PIR seek buttons by the sender.
+    auto sender_click = [this](ControlName name,
+                               void (app::MainWindowLogic::*handler)(app::ControlName)) {
+        if (auto* b = qobject_cast<QAbstractButton*>(Widget(name)))
+            connect(b, &QAbstractButton::clicked, this,
+                    [this, handler, name] { Handle([&] { (logic_.get()->*handler)(name); }); });
+    };
+    sender_click(ctl::sbNextEvent, &app::MainWindowLogic::sbNextEventClick);
+    sender_click(ctl::sbPIRSeekFwd, &app::MainWindowLogic::sbNextEventClick);
+    sender_click(ctl::sbPrevEvent, &app::MainWindowLogic::sbPrevEventClick);
+    sender_click(ctl::sbPIRSeekRev, &app::MainWindowLogic::sbPrevEventClick);
+    auto* threshold = qobject_cast<QLineEdit*>(Widget(ctl::edtMotionThreshold));
+    connect(threshold, &QLineEdit::textEdited, this,
+            [this](const QString& text) { logic_->edtMotionThresholdChange(text.toStdString()); });
+    auto* brightness = qobject_cast<QCheckBox*>(Widget(ctl::cbIgnoreBrightness));
+    connect(brightness, &QCheckBox::toggled, this, [this](bool on) {
+        if (!syncing_) Handle([&] { logic_->cbIgnoreBrightnessClick(on); });
+    });
 
     auto menu = [this](ControlName name, void (app::MainWindowLogic::*handler)()) {
         if (QAction* a = Action(name))
@@ -403,6 +432,14 @@ void TfrmQVMain::changeEvent(QEvent* event) {
 }
 
 void TfrmQVMain::closeEvent(QCloseEvent* event) {
+    // A search lets the window's events run while it works: it is stopped first, and the window
+    // closes once the search has returned.
+    if (logic_->SearchRunning()) {
+        logic_->sbStopSearchClick();
+        event->ignore();
+        QTimer::singleShot(0, this, [this] { close(); });
+        return;
+    }
     timer_->stop();
     logic_->FormClose();
     event->accept();
@@ -484,12 +521,17 @@ void TfrmQVMain::ApplyControl(Bound& b, const ControlState& c) {
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
             g->setTitle(Q(c.text));
         } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
-            e->setText(Q(c.text));
+            // What the user typed is already there; setting it again would move the cursor.
+            if (e->text() != Q(c.text)) e->setText(Q(c.text));
+        } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
+            box->setText(Q(c.text));
         } else if (auto* p = qobject_cast<QPushButton*>(w)) {
             p->setText(Q(c.text));
         }
     }
-    if (auto* s = qobject_cast<QSlider*>(w)) {
+    if (auto* box = qobject_cast<QCheckBox*>(w)) {
+        if (box->isChecked() != c.checked) box->setChecked(c.checked);
+    } else if (auto* s = qobject_cast<QSlider*>(w)) {
         if (s->minimum() != c.minimum || s->maximum() != c.maximum)
             s->setRange(c.minimum, c.maximum);
         if (s->value() != c.position) s->setValue(c.position);
@@ -549,6 +591,11 @@ void TfrmQVMain::Sync() {
     ApplyStatus();
     ApplyPlaylist();
     ApplyPicture();
+    if (ui.thumbnail.serial != thumbnail_serial_) {
+        thumbnail_serial_ = ui.thumbnail.serial;
+        const app::UiState::Thumbnail& t = ui.thumbnail;
+        thumbnail_->SetThumbnail(t.bgr, t.width, t.height, t.stride);
+    }
     for (size_t i = 0; i < step_keys_.size(); ++i)
         step_keys_[i]->setEnabled(ui[i < 2 ? ctl::sbNext : ctl::sbPrevious].enabled);
     image_->setVisible(ui[ctl::Image1].visible);
@@ -609,6 +656,10 @@ std::vector<std::string> TfrmQVMain::RunOpenDialog(const app::OpenDialogRequest&
 void TfrmQVMain::ProcessPendingEvents() {
     Sync();
     QCoreApplication::processEvents();
+}
+
+void TfrmQVMain::FocusControl(app::ControlName name) {
+    if (QWidget* w = Widget(name)) w->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmQVMain::Wait(int ms) {

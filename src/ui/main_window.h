@@ -27,6 +27,7 @@ class QScrollArea;
 namespace qv::ui {
 
 class PictureView;
+class ThumbnailPanel;
 class TfrmMyMsg;
 class TAboutBox;
 
@@ -49,6 +50,7 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     void ShowInformationBox(const std::string& text, const std::string& caption) override;
     std::vector<std::string> RunOpenDialog(const app::OpenDialogRequest& request) override;
     void ProcessPendingEvents() override;
+    void FocusControl(app::ControlName name) override;
     void Wait(int ms) override;
     void ShowAbout() override;
     void Quit() override;
@@ -105,6 +107,8 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     QScrollArea* scroll_ = nullptr;
     QWidget* canvas_ = nullptr;
     PictureView* image_ = nullptr;
+    ThumbnailPanel* thumbnail_ = nullptr;
+    uint64_t thumbnail_serial_ = 0;
     QListWidget* list_ = nullptr;
     std::vector<QLabel*> status_;
     std::vector<std::string> shown_rows_;

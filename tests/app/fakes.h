@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <iterator>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,7 +37,12 @@ class FakePlatform : public Platform, public HostServices {
         last_dialog = request;
         return dialog_result;
     }
-    void ProcessPendingEvents() override {}
+    // Runs what the test queued as "clicks during a long command".
+    void ProcessPendingEvents() override {
+        ++pending_runs;
+        if (during_events) during_events();
+    }
+    void FocusControl(ControlName name) override { focused = std::string(name.View()); }
     void Wait(int ms) override { waited_ms += ms; }
     void ShowAbout() override { ++about_shown; }
     void Quit() override { ++quits; }
@@ -47,6 +55,9 @@ class FakePlatform : public Platform, public HostServices {
 
     bool timer_enabled = false;
     int timer_ms = 0;
+    int pending_runs = 0;
+    std::function<void()> during_events;
+    std::string focused;
     int beeps = 0;
     std::vector<int> messages;
     std::vector<std::string> error_boxes;
@@ -74,9 +85,11 @@ struct FakeMovie {
     std::vector<int32_t> events;  // event frames; non-empty makes an event recording
     bool has_clock = false;
     int interval_ms = 0;
-    std::vector<int> intervals;   // per frame, overriding interval_ms
-    int64_t capture_start = 0;    // capture time of frame 0; each frame one second later
-    std::vector<int> bad_frames;  // frames whose decode fails
+    std::vector<int> intervals;    // per frame, overriding interval_ms
+    int64_t capture_start = 0;     // capture time of frame 0; each frame one second later
+    std::vector<int> bad_frames;   // frames whose decode fails
+    std::map<int, uint8_t> scene;  // brightness of every block from a frame on (else 100)
+    std::set<int> pir_onsets;      // frames at which the PIR trigger comes on
 };
 
 class FakeAviReader : public AviReader {
@@ -152,6 +165,23 @@ class FakeAviReader : public AviReader {
     }
     const CameraMetadata& Metadata() const override { return metadata; }
     const DisplayFlags& Flags() const override { return flags; }
+    // Every block of a frame has the brightness the scene gives from that frame on.
+    void LoadBlocks(int frame, const search::BlockPlanes& p) override {
+        if (!open_ || frame < 0 || frame >= frames_) return;
+        loaded.push_back(frame);
+        auto it = movie_.scene.upper_bound(frame);
+        const uint8_t v = it == movie_.scene.begin() ? 100 : std::prev(it)->second;
+        std::fill(p.luma, p.luma + static_cast<size_t>(p.blocks_across) * p.block_rows, v);
+    }
+    int ScanForEvent(int first, int end) override {
+        if (first == end) return -1;
+        for (int f = first; f != end; f += first < end ? 1 : -1)
+            if (std::count(movie_.events.begin(), movie_.events.end(), f)) return f;
+        return -1;
+    }
+    bool ParseForPirOnset(int frame) override { return movie_.pir_onsets.count(frame) > 0; }
+    bool GreyMode() const override { return false; }
+    std::vector<int> loaded;  // frames the search decoded, in order
 
   private:
     FakeMovie movie_;

@@ -77,7 +77,7 @@ TEST_F(CoreTest, FailedOpenAndClearLeaveNothingOfThePreviousMovie) {
     EXPECT_EQ(logic.ui().status[0], "[none]");
     EXPECT_EQ(logic.ui().status[3], "");
     EXPECT_EQ(logic.ui()["lblTime"].text, "[]");
-    for (const char* n : {"sbPIRSeekRev", "sbStopPIRSearch", "sbPIRSeekFwd"})
+    for (const char* n : {"sbSearchForward", "sbSearchBackward", "sbStopSearch"})
         EXPECT_FALSE(Enabled(n)) << n;
 }
 
@@ -95,29 +95,40 @@ TEST_F(CoreTest, ARecordingCutShortIsReportedOnceWithItsFrameCounts) {
     EXPECT_EQ(platform.information_boxes.size(), 1u);
 }
 
-TEST_F(CoreTest, CommandsNotOfferedYetStayDisabledThroughPlayPauseAndStop) {
+TEST_F(CoreTest, ExportCommandsStayDisabledAndSearchButtonsFollowTheFrame) {
     testing::FakeMovie ev;
     ev.frames = 10;
     ev.events = {3};
     AddMovie("/m/ev.avi", 1, ev);
     Start({"/m/ev.avi"});
-    const char* later[] = {"SaveCurrent1",     "SaveCurrent2",    "Extract1",     "PopupMenu2",
-                           "SaveStart",        "SaveEnd",         "SaveSegment1", "sbSearchForward",
-                           "sbSearchBackward", "sbStopSearch",    "sbPrevEvent",  "sbNextEvent",
-                           "sbPIRSeekRev",     "sbStopPIRSearch", "sbPIRSeekFwd"};
+    const char* later[] = {"SaveCurrent1", "SaveCurrent2", "Extract1",    "PopupMenu2",
+                           "SaveStart",    "SaveEnd",      "SaveSegment1"};
     auto none_enabled = [&] {
         for (const char* n : later)
             EXPECT_FALSE(Enabled(n)) << n;
     };
+    // The search and event buttons follow the frame on screen; Stop Search only a running search.
+    auto search_buttons = [&](bool backward, bool forward, bool events_back, bool events_on) {
+        EXPECT_EQ(Enabled("sbSearchBackward"), backward);
+        EXPECT_EQ(Enabled("sbSearchForward"), forward);
+        EXPECT_EQ(Enabled("sbPrevEvent"), events_back);
+        EXPECT_EQ(Enabled("sbNextEvent"), events_on);
+        EXPECT_FALSE(Enabled("sbStopSearch"));
+    };
     none_enabled();
+    search_buttons(false, false, false, false);  // playing
     logic.Timer1Timer();
     logic.sbPauseClick();
     none_enabled();
+    search_buttons(true, true, true, true);
     logic.tbWhereEnter();
-    logic.tbWhereChange(5);
+    logic.tbWhereChange(9);
     none_enabled();
+    EXPECT_TRUE(Enabled("sbSearchBackward"));
+    EXPECT_FALSE(Enabled("sbSearchForward"));
     logic.sbStopClick();
     none_enabled();
+    search_buttons(false, false, true, true);  // stopping offers both event buttons
     EXPECT_TRUE(Enabled("sbForward"));
 }
 
