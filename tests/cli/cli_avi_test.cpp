@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli_run.h"
 #include "fixtures/camera_recording.h"
 #include "fixtures/reference_decoder.h"
 #include "media/picture/bmp_file.h"
@@ -18,36 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using qv::fixtures::RecordingOptions;
-
-struct CliRun {
-    int exit_code = -1;
-    std::string out, err;
-};
-
-fs::path TempDir() {
-    auto dir = fs::temp_directory_path() / ("qv_cli_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    return dir;
-}
-
-std::string Slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-CliRun Cli(const std::string& args) {
-    fs::path out = TempDir() / "stdout.txt", err = TempDir() / "stderr.txt";
-    std::string cmd =
-        std::string(QVPLAY_CLI) + " " + args + " >" + out.string() + " 2>" + err.string();
-    int status = std::system(cmd.c_str());
-    CliRun r;
-    r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = Slurp(out);
-    r.err = Slurp(err);
-    return r;
-}
+using qv::testing::Cli;
+using qv::testing::CliRun;
+using qv::testing::TempDir;
 
 std::string Recording(const std::string& name, RecordingOptions o,
                       qv::fixtures::Recording* rec = nullptr) {
