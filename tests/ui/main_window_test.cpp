@@ -5,6 +5,7 @@
 // put it, and labels keep the theme's text colour.
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "app/ini_file.h"
 #include "fixtures/camera_recording.h"
 #include "media/avi/avi_movie.h"
+#include "search/search_fixture.h"
 #include "ui/main_window.h"
 #include "ui/picture_view.h"
 
@@ -30,6 +32,7 @@ class MainWindowTest : public QObject {
     void stepKeysActOnceWhicheverControlHasTheFocus();
     void goingOnToTheNextRecordingLeavesTheFocusAlone();
     void labelsKeepTheThemeTextColour();
+    void searchForwardFindsMotionInTheNextRecording();
 
   private:
     int PanelFrame(qv::ui::TfrmQVMain& w);
@@ -218,6 +221,31 @@ void MainWindowTest::labelsKeepTheThemeTextColour() {
         }
     }
     QApplication::setPalette(before);
+}
+
+void MainWindowTest::searchForwardFindsMotionInTheNextRecording() {
+    using qv::search::testing::WriteScene;
+    const std::string still = WriteScene("still.avi", {.frames = 8});
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    const std::string moving = WriteScene("moving.avi", {.frames = 12, .steps = {{9, 60}}});
+    qv::ui::TfrmQVMain window({still, moving}, (dir_ / "search.ini").string());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.findChild<QToolButton*>("sbPause"), Qt::LeftButton);
+    auto* threshold = window.findChild<QLineEdit*>("edtMotionThreshold");
+    QVERIFY(threshold);
+    threshold->selectAll();
+    QTest::keyClicks(threshold, "25");
+    auto* search = window.findChild<QToolButton*>("sbSearchForward");
+    QVERIFY(search && search->isEnabled());
+    QTest::mouseClick(search, Qt::LeftButton);
+    QCOMPARE(window.windowTitle(), QString("moving.avi"));
+    QCOMPARE(PanelFrame(window), 10);
+    auto* found = window.findChild<QLabel*>("lblSearchFound");
+    QVERIFY(found && found->isVisible());
+    QCOMPARE(found->text(), QString("Found"));
+    QVERIFY(!window.findChild<QLabel*>("lblSrchMsg")->isVisible());
+    QCOMPARE(window.logic().settings().nMotionThreshold, 25);
 }
 
 QTEST_MAIN(MainWindowTest)
