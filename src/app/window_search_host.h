@@ -44,6 +44,7 @@ class WindowSearchHost final : public search::SearchHost {
     void PausePlay() override { p_.engine.PausePlay(); }
     void DisableTransport() override { p_.engine.DisableTransport(); }
 
+    bool ShowsThumbnail() const override { return true; }
     void ShowThumbnail(const search::MotionBuffers& buffers) override;
     void SetProgress(int frame) override { p_.engine.SetProgressBar(frame); }
     void ProcessPendingEvents() override { p_.platform.ProcessPendingEvents(); }

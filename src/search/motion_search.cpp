@@ -6,9 +6,11 @@ namespace qv::search {
 
 void MotionSearch::LoadFrame(int frame, int slot) {
     movie_.LoadBlocks(frame, buffers_.Slot(slot));
-    buffers_.BuildThumbnail(slot, movie_.GreyMode());
     // Decode, paint, progress, then the pending events (where Stop Search is clicked).
-    view_.ShowThumbnail(buffers_);
+    if (view_.ShowsThumbnail()) {
+        buffers_.BuildThumbnail(slot, movie_.GreyMode());
+        view_.ShowThumbnail(buffers_);
+    }
     view_.SetProgress(frame);
     view_.ProcessPendingEvents();
 }

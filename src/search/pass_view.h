@@ -9,6 +9,8 @@ class MotionBuffers;
 class PassView {
   public:
     virtual ~PassView() = default;
+    // True when the view paints the block thumbnail: only then is it built, frame by frame.
+    virtual bool ShowsThumbnail() const { return false; }
     // The thumbnail of the block picture just loaded is ready.
     virtual void ShowThumbnail(const MotionBuffers& /*buffers*/) {}
     // The frame a pass or scan has reached.

@@ -94,6 +94,7 @@ class PlaylistHost : public SearchHost {
     void RefuseThreshold() override { log.push_back("refuse"); }
     void PausePlay() override { log.push_back("pause"); }
     void DisableTransport() override { log.push_back("disable"); }
+    bool ShowsThumbnail() const override { return true; }
     void SetProgress(int frame) override {
         loaded.push_back(frame);
         if (on_frame) on_frame(frame);

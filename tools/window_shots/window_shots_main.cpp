@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +54,23 @@ int main(int argc, char** argv) {
     for (size_t i = 1; i < files.size(); ++i) {
         step([&] { logic.bSkipClick(); }, ("entry_" + std::to_string(i)).c_str());
     }
+    // A motion search through the playlist from its first entry, seen after a dozen frames.
+    logic.PlayEntry(0);
+    logic.sbPauseClick();
+    logic.ui()[qv::app::ctl::edtMotionThreshold].text = "250";  // finds nothing: walks all
+    int yields = 0;
+    std::function<void()> watch = [&] {
+        if (++yields == 12) {
+            Save(window, dir, "searching");
+            return;
+        }
+        QTimer::singleShot(0, &window, watch);
+    };
+    QTimer::singleShot(0, &window, watch);
+    logic.sbSearchForwardClick();
+    window.Sync();
+    QTest::qWait(300);
+    Save(window, dir, "search_done");
     window.close();
     return 0;
 }
