@@ -1,5 +1,6 @@
 // Fuzz target: opens the input as a camera AVI, then reads and decodes its first frames the way
-// playback does, and runs the event scan over them.
+// playback does, runs the event scan over them, and a motion search pass and a PIR scan straight
+// from the mapped file.
 #include <unistd.h>
 
 #include <cstdint>
@@ -8,6 +9,9 @@
 
 #include "media/avi/avi_movie.h"
 #include "media/jpeg/jpeg_decoder.h"
+#include "search/avi_search_movie.h"
+#include "search/event_scan.h"
+#include "search/motion_search.h"
 
 namespace {
 
@@ -43,6 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             movie.CameraDateTime(i * 10, date, time);
         }
         movie.ScanForEvent(frames - 1, -1);
+        qv::search::AviSearchMovie search(movie);
+        search.Attach(path);
+        qv::search::PassView view;
+        qv::search::MotionSearch pass(search, view);
+        pass.MotionSearchPass(0, frames, 255);
+        bool stop = false;
+        qv::search::ScanForPirOnset(search, view, stop, frames - 1, -1);
         movie.AviStepFrame(-3);
         movie.AviSeekEnd();
         movie.AviStepFrame(-1);
