@@ -167,14 +167,7 @@ void PlaybackEngine::Halt() {
 
 void PlaybackEngine::DisableTransport() {
     if (play_.bPlaying) PausePlay();
-    SetTransport({.stop = Switch::Off,
-                  .pause = Switch::Off,
-                  .backward = Switch::Off,
-                  .previous = Switch::Off,
-                  .next = Switch::Off,
-                  .forward = Switch::Off,
-                  .prev_event = Switch::Off,
-                  .next_event = Switch::Off});
+    SetTransport(kTransportOff);
     play_.bPlaying = false;
     SetTimerEnabled(false);
     ui_.Show(ctl::tbWhere, false);

@@ -45,6 +45,16 @@ struct TransportChange {
     Switch stop_search = Switch::Keep;
 };
 
+// Stop, pause, play, step and event buttons all off (the search buttons are kept).
+inline constexpr TransportChange kTransportOff{.stop = Switch::Off,
+                                               .pause = Switch::Off,
+                                               .backward = Switch::Off,
+                                               .previous = Switch::Off,
+                                               .next = Switch::Off,
+                                               .forward = Switch::Off,
+                                               .prev_event = Switch::Off,
+                                               .next_event = Switch::Off};
+
 class PlaybackEngine {
   public:
     PlaybackEngine(Platform& platform, UiState& ui, diag::DiagnosticsLogic& diag,

@@ -70,9 +70,9 @@ void BuildMotion(UiState& ui) {
     Put(ui, ctl::edtMotionThreshold, K::Edit, p, {72, 112, 41, 21}, "00");
     // Beyond the original design, unticked unless the user ticks it: a change of the whole
     // picture's brightness is not motion.
-    Put(ui, ctl::cbIgnoreBrightness, K::CheckBox, p, {8, 134, 140, 15}, "Ignore brightness")
-        .hint = "A change of the whole picture's brightness (a cloud, an exposure step) is not "
-                "motion";
+    Put(ui, ctl::cbIgnoreBrightness, K::CheckBox, p, {8, 134, 140, 15}, "Ignore brightness").hint =
+        "A change of the whole picture's brightness (a cloud, an exposure step) is not "
+        "motion";
     Speed(ui, ctl::sbSearchBackward, p, {8, 150, 28, 24}, "Search Baclward").enabled = false;
     Speed(ui, ctl::sbStopSearch, p, {62, 150, 28, 24}, "Stop Search").enabled = false;
     Speed(ui, ctl::sbSearchForward, p, {116, 150, 28, 24}, "Search Forward").enabled = false;

@@ -23,17 +23,6 @@ search::EntryOpen WindowSearchHost::OpenEntry(int delta) {
     return search::EntryOpen::NoEntry;
 }
 
-void WindowSearchHost::DisableTransportButtons() {
-    p_.engine.SetTransport({.stop = Switch::Off,
-                            .pause = Switch::Off,
-                            .backward = Switch::Off,
-                            .previous = Switch::Off,
-                            .next = Switch::Off,
-                            .forward = Switch::Off,
-                            .prev_event = Switch::Off,
-                            .next_event = Switch::Off});
-}
-
 void WindowSearchHost::ShowSearchRunning() {
     p_.engine.SetTransport(
         {.search_backward = Switch::Off, .search_forward = Switch::Off, .stop_search = Switch::On});

@@ -36,7 +36,7 @@ class WindowSearchHost final : public search::SearchHost {
     std::string ThresholdText() const override { return p_.ui[ctl::edtMotionThreshold].text; }
 
     void ShowProgressBar() override { p_.engine.ShowProgressBar(); }
-    void DisableTransportButtons() override;
+    void DisableTransportButtons() override { p_.engine.SetTransport(kTransportOff); }
     void ShowSearchRunning() override;
     void EnableStop() override { p_.engine.SetTransport({.stop = Switch::On}); }
     void ShowSearchMessage(int message) override;

@@ -79,41 +79,24 @@ int SearchLogic::SearchThrough(int direction) {
     return r;
 }
 
-void SearchLogic::sbSearchForwardClick() {
+void SearchLogic::Search(int direction) {
     RunningScope scope(running_);
     host_.ShowProgressBar();
     if (AcceptThreshold()) {
         host_.DisableTransportButtons();
         bSearchMode = true;
-        nSearchDirection = +1;
+        // A backward search takes its direction after its first pass.
+        if (direction > 0) nSearchDirection = +1;
         host_.ShowSearchRunning();
-        SetMessage(1);
-        const int r = SearchThrough(+1);
+        SetMessage(direction > 0 ? 1 : 2);
+        const int r = SearchThrough(direction);
         if (r == kOpenFailed) {
             host_.DisableTransport();
             return;
         }
-        host_.ShowFrame(r > 0 ? r : host_.FrameCount() - 1);
-        SetMessage(r > 0 ? 3 : 0);
-    }
-    host_.PausePlay();
-}
-
-void SearchLogic::sbSearchBackwardClick() {
-    RunningScope scope(running_);
-    host_.ShowProgressBar();
-    if (AcceptThreshold()) {
-        host_.DisableTransportButtons();
-        bSearchMode = true;
-        host_.ShowSearchRunning();
-        SetMessage(2);
-        const int r = SearchThrough(-1);
-        if (r == kOpenFailed) {
-            host_.DisableTransport();
-            return;
-        }
-        // Frame 0 is never compared in a backward walk: without a find it is where the walk ends.
-        host_.ShowFrame(r > 0 ? r : 0);
+        // Without a find the walk's end is shown: the last frame, or frame 0 going backward
+        // (never compared, as a pass never decodes its end frame).
+        host_.ShowFrame(r > 0 ? r : direction > 0 ? host_.FrameCount() - 1 : 0);
         SetMessage(r > 0 ? 3 : 0);
     }
     host_.PausePlay();

@@ -20,8 +20,8 @@ class SearchLogic {
     // threshold is the setting the searches read into and the settings file keeps.
     SearchLogic(SearchHost& host, int& threshold);
 
-    void sbSearchForwardClick();
-    void sbSearchBackwardClick();
+    void sbSearchForwardClick() { Search(+1); }
+    void sbSearchBackwardClick() { Search(-1); }
     void sbStopSearchClick();
     // From the event buttons (pir false) or the PIR seek buttons (pir true).
     void sbNextEventClick(bool pir);
@@ -39,6 +39,8 @@ class SearchLogic {
     int nSearchMessage = 0;
 
   private:
+    // The search command in a direction.
+    void Search(int direction);
     // Runs the passes from the current frame on through the playlist; > 0 the find.
     int SearchThrough(int direction);
     // Event frames or PIR onsets from the current frame on through the playlist; -1 none.
