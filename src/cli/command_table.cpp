@@ -40,6 +40,9 @@ int RunDecode(const Args& args) {
 int RunAudio(const Args& args) {
     return ByKind(args, nullptr, AudioTkm);
 }
+int RunExport(const Args& args) {
+    return ByKind(args, ExportCommand, nullptr);
+}
 
 }  // namespace
 
@@ -74,6 +77,11 @@ const std::vector<Command>& AllCommands() {
          "  events FILE... [--pir] [--json]\n"
          "      The camera's event frames, or with --pir where the PIR trigger came on.",
          EventsCommand},
+        {"export",
+         "  export FILE.avi --first A --last B [--skip S] [--as avi|jpg] -o PATH\n"
+         "      Frames A to B (from 1, B included), skipping S between two, as a new camera AVI\n"
+         "      or as JPEG files named after PATH (park_.jpg gives park_00001.jpg, ...).",
+         RunExport},
     };
     return commands;
 }

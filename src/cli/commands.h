@@ -31,5 +31,6 @@ int AudioTkm(const Args& args);
 // Commands over several camera AVI recordings taken as a playlist.
 int SearchCommand(const Args& args);
 int EventsCommand(const Args& args);
+int ExportCommand(const Args& args);
 
 }  // namespace qv::cli

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -54,6 +55,36 @@ bool File::Create(const std::string& path) {
 }
 bool File::OpenReadWrite(const std::string& path) {
     return OpenWith(path, O_RDWR);
+}
+bool File::OpenWriteInPlace(const std::string& path) {
+    return OpenWith(path, O_WRONLY);
+}
+
+bool File::CreateBeside(const std::string& target, std::string& temp_path) {
+    Close();
+    const size_t slash = target.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string pattern = folder + "." + name + ".XXXXXX";
+    fd_ = ::mkstemp(pattern.data());
+    if (fd_ < 0) {
+        SetError(target.c_str());
+        return false;
+    }
+    // mkstemp makes the file private; a finished export gets what any new file gets there.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd_, 0666 & ~mask);
+    temp_path = pattern;
+    return true;
+}
+
+bool File::CloseChecked() {
+    if (fd_ < 0) return true;
+    const int r = ::close(fd_);
+    fd_ = -1;
+    if (r != 0) SetError("close");
+    return r == 0;
 }
 
 void File::Close() {

@@ -23,6 +23,11 @@ class File {
     bool Create(const std::string& path);
     // Opens an existing file for reading and writing.
     bool OpenReadWrite(const std::string& path);
+    // Opens an existing file for writing in place (a device): nothing is truncated or created.
+    bool OpenWriteInPlace(const std::string& path);
+    // Creates a new, uniquely named file in the folder of target, named after it, with the
+    // permissions a new file gets there; its path goes to temp_path.
+    bool CreateBeside(const std::string& target, std::string& temp_path);
     void Close();
     bool IsOpen() const { return fd_ >= 0; }
 
@@ -39,6 +44,8 @@ class File {
     bool Write(const void* buffer, size_t count);
     // Flushes written data to the device.
     bool Sync();
+    // Closes the file and says whether everything written reached it.
+    bool CloseChecked();
 
     int Descriptor() const { return fd_; }
     // Text of the last failure on this file.
