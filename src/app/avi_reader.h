@@ -8,27 +8,28 @@
 #include <string>
 #include <vector>
 
+#include "export/export_source.h"
 #include "media/jpeg/camera_metadata.h"
 #include "media/picture/picture.h"
 #include "search/search_movie.h"
 
 namespace qv::app {
 
-// The search's view of the movie (block planes, event frames, PIR onsets, picture size) is part
-// of it.
-class AviReader : public search::SearchMovie {
+// The search's view of the movie (block planes, event frames, PIR onsets, picture size) and the
+// export's (header, frames, path) are part of it.
+class AviReader : public search::SearchMovie, public exports::ExportSource {
   public:
     // 0 on success, negative on failure (FrameCount() is then -1, or 0 for a movie without
     // frames).
     virtual int Open(const std::string& path) = 0;
     virtual void Close() = 0;
 
-    virtual int FrameCount() const = 0;
+    int FrameCount() const override = 0;
     // Frames the recording's index lists; more than FrameCount() when the file ends early.
     virtual int DeclaredFrameCount() const { return FrameCount(); }
     virtual int CurrentFrame() const = 0;
-    virtual int Scale() const = 0;  // capture interval in seconds
-    virtual int Rate() const = 0;
+    int Scale() const override = 0;  // capture interval in seconds
+    int Rate() const override = 0;
 
     // Moves the current frame by delta, clamped to the movie; -1 when it did not change.
     virtual int StepFrame(int delta) = 0;

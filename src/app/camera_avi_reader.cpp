@@ -1,5 +1,6 @@
 // The media layer's camera AVI reader behind the player's reader interface.
 #include "app/avi_reader.h"
+#include "export/avi_export_source.h"
 #include "media/avi/avi_movie.h"
 #include "search/avi_search_movie.h"
 
@@ -8,15 +9,19 @@ namespace {
 
 class CameraAviReader final : public AviReader {
   public:
-    CameraAviReader() : movie_(metadata_, flags_, switches_), search_(movie_) {}
+    CameraAviReader() : movie_(metadata_, flags_, switches_), search_(movie_), export_(movie_) {}
 
     int Open(const std::string& path) override {
         const int r = movie_.AviOpen(path);
-        if (r == 0) search_.Attach(path);
+        if (r == 0) {
+            search_.Attach(path);
+            export_.Attach(path);
+        }
         return r;
     }
     void Close() override {
         search_.Detach();
+        export_.Detach();
         movie_.AviClose();
     }
     int FrameCount() const override { return movie_.FrameCount(); }
@@ -50,6 +55,13 @@ class CameraAviReader final : public AviReader {
     int ScanForEvent(int first, int end) override { return movie_.ScanForEvent(first, end); }
     bool ParseForPirOnset(int frame) override { return search_.ParseForPirOnset(frame); }
     bool GreyMode() const override { return switches_.cbForceBW; }
+    const std::string& SourcePath() const override { return export_.SourcePath(); }
+    uint32_t HeaderLength() const override { return export_.HeaderLength(); }
+    bool ReadHead(uint8_t* out, size_t n) override { return export_.ReadHead(out, n); }
+    uint32_t FrameSize(int frame) const override { return export_.FrameSize(frame); }
+    bool ReadFrameBytes(int frame, const uint8_t*& data, uint32_t& size) override {
+        return export_.ReadFrameBytes(frame, data, size);
+    }
     const CameraMetadata& Metadata() const override { return metadata_; }
     const DisplayFlags& Flags() const override { return flags_; }
 
@@ -59,6 +71,7 @@ class CameraAviReader final : public AviReader {
     DecoderSwitches switches_;
     AviMovie movie_;
     search::AviSearchMovie search_;
+    exports::AviExportSource export_;
 };
 
 }  // namespace

@@ -12,6 +12,8 @@
 
 #include "app/avi_movie_source.h"
 #include "app/avi_reader.h"
+#include "app/export_dialog.h"
+#include "app/export_progress.h"
 #include "app/host_services.h"
 #include "app/ini_file.h"
 #include "app/lang_dispatcher.h"
@@ -132,6 +134,14 @@ class MainWindowLogic final : private EntryNavigator, private MovieWindow {
     bool SearchRunning() const { return search_.Running(); }
     const search::SearchLogic& search() const { return search_; }
 
+    // Exporting a segment.
+    void Extract1Click();
+    void SaveStartClick();
+    void SaveEndClick();
+    void SaveSegment1Click() { Extract1Click(); }
+    ExportDialog& export_dialog() { return export_dialog_; }
+    const ExportProgress& export_progress() const { return export_progress_; }
+
     // Menu toggles.
     void EmbedTimestamp1Click();
     void Deblock1Click();
@@ -188,6 +198,7 @@ class MainWindowLogic final : private EntryNavigator, private MovieWindow {
     IniFile ini_;
     PlayerSettings settings_;
     LanguageDispatcher lang_;
+    std::string entry_base_name_;  // before the export dialog, which proposes names from it
     UiState ui_;
     TOpenMovie movie_;
     TPlaylist playlist_;
@@ -197,6 +208,8 @@ class MainWindowLogic final : private EntryNavigator, private MovieWindow {
     AviMovieSource avi_;
     M4vMovieSource m4v_;
     TkmMovieSource tkm_;
+    ExportDialog export_dialog_;
+    ExportProgress export_progress_;
     WindowSearchHost search_host_;
     search::SearchLogic search_;
     std::function<void()> after_search_;
@@ -206,7 +219,6 @@ class MainWindowLogic final : private EntryNavigator, private MovieWindow {
     bool closed_ = false;
     int nZoom_ = 100;
     int g_nDeblockMethod_ = 2;
-    std::string entry_base_name_;
     std::set<std::string> cut_short_reported_;
 };
 

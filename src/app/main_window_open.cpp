@@ -43,6 +43,12 @@ bool MainWindowLogic::OpenMovie(const std::string& path, int index) {
         return false;
     }
     engine_.SetSource(source);
+    // A camera AVI can be exported; the range starts as the whole movie.
+    const bool avi = kind == RecordingKind::Avi;
+    for (ControlName n :
+         {ctl::Extract1, ctl::PopupMenu2, ctl::SaveStart, ctl::SaveEnd, ctl::SaveSegment1})
+        ui_.Enable(n, avi);
+    if (avi) export_dialog_.PrimeRange(media_.avi.FrameCount());
     return true;
 }
 
@@ -69,6 +75,9 @@ void MainWindowLogic::ReportCutShort(const std::string& path, int frames, int de
 }
 
 void MainWindowLogic::ClearMovieDisplay() {
+    for (ControlName n :
+         {ctl::Extract1, ctl::PopupMenu2, ctl::SaveStart, ctl::SaveEnd, ctl::SaveSegment1})
+        ui_.Enable(n, false);
     ui_.picture = nullptr;
     ++ui_.picture_serial;
     ui_.Show(ctl::Image1, false);

@@ -34,6 +34,8 @@ MainWindowLogic::MainWindowLogic(Platform& platform, HostServices& host, PlayerM
       m4v_(media.stream, {platform, host, ui_, movie_, engine_, overlay_, diag_, settings_, *this}),
       tkm_(media.stream, media.sound,
            {platform, host, ui_, movie_, engine_, overlay_, diag_, settings_, *this}),
+      export_dialog_(platform, ini_, settings_.g_nExportMode, entry_base_name_),
+      export_progress_(platform),
       search_host_({platform, ui_, engine_, media.avi, avi_, playlist_, *this, movie_}),
       search_(search_host_, settings_.nMotionThreshold) {
     BuildMainWindowDesign(ui_);

@@ -36,6 +36,15 @@ struct OpenDialogRequest {
     bool multi_select = true;
 };
 
+// The file-save dialog of an export; it asks before replacing an existing file.
+struct SaveDialogRequest {
+    std::string folder;     // where it opens
+    std::string file_name;  // proposed
+    std::string filter_label;
+    std::string filter_pattern;  // "*.avi"
+    std::string default_extension;
+};
+
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -50,6 +59,10 @@ class Platform {
     virtual void ShowInformationBox(const std::string& text, const std::string& caption) = 0;
     // Runs the open dialog; the chosen paths in the dialog's order, none when cancelled.
     virtual std::vector<std::string> RunOpenDialog(const OpenDialogRequest& request) = 0;
+    // Runs the save dialog; the chosen path, or an empty text when cancelled.
+    virtual std::string RunSaveDialog(const SaveDialogRequest& /*request*/) { return {}; }
+    // Shows the export dialog and returns when it has been hidden (OK or Cancel).
+    virtual void RunExportDialog() {}
     // Lets pending window events run (repaints, clicks) during long work.
     virtual void ProcessPendingEvents() = 0;
     // Puts the keyboard focus on a control.

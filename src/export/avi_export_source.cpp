@@ -20,7 +20,7 @@ uint32_t AviExportSource::FrameSize(int frame) const {
     return index[static_cast<size_t>(frame)].size;
 }
 
-bool AviExportSource::ReadFrame(int frame, const uint8_t*& data, uint32_t& size) {
+bool AviExportSource::ReadFrameBytes(int frame, const uint8_t*& data, uint32_t& size) {
     if (frame < 0 || frame >= movie_.FrameCount()) return false;
     if (movie_.AviReadFrame(frame, nullptr, &size) != kAviOk) return false;
     data = movie_.FrameBuffer();

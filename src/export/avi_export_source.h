@@ -22,7 +22,7 @@ class AviExportSource final : public ExportSource {
     uint32_t HeaderLength() const override;
     bool ReadHead(uint8_t* out, size_t n) override;
     uint32_t FrameSize(int frame) const override;
-    bool ReadFrame(int frame, const uint8_t*& data, uint32_t& size) override;
+    bool ReadFrameBytes(int frame, const uint8_t*& data, uint32_t& size) override;
 
   private:
     AviMovie& movie_;

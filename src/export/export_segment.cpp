@@ -102,7 +102,7 @@ int WriteAvi(ExportSource& src, const Range& r, const std::string& path, Buffers
         uint32_t z = 0;
         // A frame that cannot be read, or reads other than its index says, fails the export
         // instead of leaving other bytes under its name.
-        if (!src.ReadFrame(f, data, z) || z != src.FrameSize(f)) {
+        if (!src.ReadFrameBytes(f, data, z) || z != src.FrameSize(f)) {
             w.ReportFailure(FrameUnreadable(src, f));
             return kExportWriteFailed;
         }
@@ -132,7 +132,7 @@ int WriteJpegSequence(ExportSource& src, const Range& r, const std::string& patt
         std::string failure;
         if (!out.Open(SequenceFileName(pattern, f), src.SourcePath()))
             failure = out.Error();
-        else if (!src.ReadFrame(f, data, z))
+        else if (!src.ReadFrameBytes(f, data, z))
             failure = FrameUnreadable(src, f);
         else if (!out.Write(data, z) || !out.Commit())
             failure = out.Error();

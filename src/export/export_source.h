@@ -26,7 +26,7 @@ class ExportSource {
     virtual uint32_t FrameSize(int frame) const = 0;
     // Reads a frame's JPEG bytes (data stays valid until the next read). False when the frame
     // cannot be read.
-    virtual bool ReadFrame(int frame, const uint8_t*& data, uint32_t& size) = 0;
+    virtual bool ReadFrameBytes(int frame, const uint8_t*& data, uint32_t& size) = 0;
 };
 
 }  // namespace qv::exports

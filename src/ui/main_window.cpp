@@ -27,6 +27,7 @@
 #include <functional>
 
 #include "ui/about_box.h"
+#include "ui/export_windows.h"
 #include "ui/message_window.h"
 #include "ui/picture_view.h"
 #include "ui/thumbnail_panel.h"
@@ -104,6 +105,8 @@ TfrmQVMain::TfrmQVMain(const std::vector<std::string>& arguments, const std::str
     Connect();
     msg_ = new TfrmMyMsg(this);
     about_ = new TAboutBox(this);
+    extract_ = new TfrmExtract(this, logic_->export_dialog());
+    progress_ = new TfrmExtProgress(this);
     resize(logic_->ui().window.width, logic_->ui().window.height);
     logic_->FormCreate(arguments_);
     ApplyWindowGeometry();
@@ -330,6 +333,10 @@ void TfrmQVMain::Connect() {
     menu(ctl::CameraSettings1, &app::MainWindowLogic::CameraSettings1Click);
     menu(ctl::EmbedTimestamp1, &app::MainWindowLogic::EmbedTimestamp1Click);
     menu(ctl::Deblock1, &app::MainWindowLogic::Deblock1Click);
+    menu(ctl::Extract1, &app::MainWindowLogic::Extract1Click);
+    menu(ctl::SaveStart, &app::MainWindowLogic::SaveStartClick);
+    menu(ctl::SaveEnd, &app::MainWindowLogic::SaveEndClick);
+    menu(ctl::SaveSegment1, &app::MainWindowLogic::SaveSegment1Click);
     menu(ctl::Zoom1X1, &app::MainWindowLogic::Zoom1X1Click);
     menu(ctl::N2xzoom1, &app::MainWindowLogic::N2xzoom1Click);
     menu(ctl::Varzoom1, &app::MainWindowLogic::Varzoom1Click);
@@ -599,6 +606,7 @@ void TfrmQVMain::Sync() {
     for (size_t i = 0; i < step_keys_.size(); ++i)
         step_keys_[i]->setEnabled(ui[i < 2 ? ctl::sbNext : ctl::sbPrevious].enabled);
     image_->setVisible(ui[ctl::Image1].visible);
+    if (progress_) progress_->Sync(logic_->export_progress());
     syncing_ = false;
 }
 
@@ -660,6 +668,25 @@ void TfrmQVMain::ProcessPendingEvents() {
 
 void TfrmQVMain::FocusControl(app::ControlName name) {
     if (QWidget* w = Widget(name)) w->setFocus(Qt::OtherFocusReason);
+}
+
+std::string TfrmQVMain::RunSaveDialog(const app::SaveDialogRequest& request) {
+    QFileDialog dialog(this);
+    dialog.setObjectName("SaveDialog1");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(Q(request.filter_label) + " (" + Q(request.filter_pattern) + ")");
+    dialog.setDefaultSuffix(Q(request.default_extension));
+    if (!request.folder.empty()) dialog.setDirectory(Q(request.folder));
+    dialog.selectFile(Q(request.file_name));
+    // Qt asks before replacing an existing file.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first().toStdString();
+}
+
+void TfrmQVMain::RunExportDialog() {
+    Sync();
+    extract_->Run();
 }
 
 void TfrmQVMain::Wait(int ms) {

@@ -28,6 +28,8 @@ namespace qv::ui {
 
 class PictureView;
 class ThumbnailPanel;
+class TfrmExtract;
+class TfrmExtProgress;
 class TfrmMyMsg;
 class TAboutBox;
 
@@ -51,6 +53,9 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     std::vector<std::string> RunOpenDialog(const app::OpenDialogRequest& request) override;
     void ProcessPendingEvents() override;
     void FocusControl(app::ControlName name) override;
+    std::string RunSaveDialog(const app::SaveDialogRequest& request) override;
+    void RunExportDialog() override;
+    TfrmExtract* export_dialog() { return extract_; }
     void Wait(int ms) override;
     void ShowAbout() override;
     void Quit() override;
@@ -116,6 +121,8 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     QTimer* timer_ = nullptr;
     TfrmMyMsg* msg_ = nullptr;
     TAboutBox* about_ = nullptr;
+    TfrmExtract* extract_ = nullptr;
+    TfrmExtProgress* progress_ = nullptr;
     bool shown_ = false;
     bool syncing_ = false;
 };

@@ -43,6 +43,14 @@ class FakePlatform : public Platform, public HostServices {
         if (during_events) during_events();
     }
     void FocusControl(ControlName name) override { focused = std::string(name.View()); }
+    std::string RunSaveDialog(const SaveDialogRequest& request) override {
+        save_requests.push_back(request);
+        return save_result;
+    }
+    // The export dialog is up while this runs; the test clicks its buttons here.
+    void RunExportDialog() override {
+        if (in_export_dialog) in_export_dialog();
+    }
     void Wait(int ms) override { waited_ms += ms; }
     void ShowAbout() override { ++about_shown; }
     void Quit() override { ++quits; }
@@ -58,6 +66,9 @@ class FakePlatform : public Platform, public HostServices {
     int pending_runs = 0;
     std::function<void()> during_events;
     std::string focused;
+    std::vector<SaveDialogRequest> save_requests;
+    std::string save_result;  // the save dialog's answer; empty: cancelled
+    std::function<void()> in_export_dialog;
     int beeps = 0;
     std::vector<int> messages;
     std::vector<std::string> error_boxes;
@@ -181,9 +192,16 @@ class FakeAviReader : public AviReader {
     }
     bool ParseForPirOnset(int frame) override { return movie_.pir_onsets.count(frame) > 0; }
     bool GreyMode() const override { return false; }
+    // Exports are checked on real recordings; the fake has no file.
+    const std::string& SourcePath() const override { return path_; }
+    uint32_t HeaderLength() const override { return 0; }
+    bool ReadHead(uint8_t*, size_t) override { return false; }
+    uint32_t FrameSize(int) const override { return 0; }
+    bool ReadFrameBytes(int, const uint8_t*&, uint32_t&) override { return false; }
     std::vector<int> loaded;  // frames the search decoded, in order
 
   private:
+    std::string path_;
     FakeMovie movie_;
     int frames_ = -1;
     int current_ = 0;

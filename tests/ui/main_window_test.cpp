@@ -4,11 +4,16 @@
 // speed into the settings file, going on to the next recording leaves the focus where the user
 // put it, and labels keep the theme's text colour.
 #include <QAction>
+#include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 #include <thread>
@@ -33,6 +38,7 @@ class MainWindowTest : public QObject {
     void goingOnToTheNextRecordingLeavesTheFocusAlone();
     void labelsKeepTheThemeTextColour();
     void searchForwardFindsMotionInTheNextRecording();
+    void exportDialogProposesNamesAndStaysOpenWhenTheSaveDialogIsCancelled();
 
   private:
     int PanelFrame(qv::ui::TfrmQVMain& w);
@@ -246,6 +252,42 @@ void MainWindowTest::searchForwardFindsMotionInTheNextRecording() {
     QCOMPARE(found->text(), QString("Found"));
     QVERIFY(!window.findChild<QLabel*>("lblSrchMsg")->isVisible());
     QCOMPARE(window.logic().settings().nMotionThreshold, 25);
+}
+
+void MainWindowTest::exportDialogProposesNamesAndStaysOpenWhenTheSaveDialogIsCancelled() {
+    qv::ui::TfrmQVMain window({older_}, (dir_ / "export.ini").string());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.logic().sbPauseClick();
+    auto& logic = window.logic().export_dialog();
+    bool checked = false;
+    QTimer::singleShot(0, &window, [&] {
+        auto* dialog = window.findChild<QDialog*>("frmExtract");
+        QVERIFY(dialog && dialog->isVisible());
+        auto* file = dialog->findChild<QLineEdit*>("edtExtractFile");
+        QVERIFY(file->text().endsWith("zz_made_first_00001_00040.avi"));
+        auto buttons = dialog->findChildren<QRadioButton*>();
+        QCOMPARE(buttons.size(), 2);
+        buttons[1]->click();  // JPG sequence
+        QVERIFY(file->text().endsWith("zz_made_first_.jpg"));
+        QCOMPARE(logic.filter_label, std::string("JPEG Pictures"));
+        // OK opens the save dialog; cancelling it keeps the export dialog open.
+        QTimer::singleShot(50, &window, [&] {
+            auto* save = window.findChild<QFileDialog*>("SaveDialog1");
+            QVERIFY(save && save->isVisible());
+            QCOMPARE(save->defaultSuffix(), QString("jpg"));
+            save->reject();
+        });
+        dialog->findChild<QPushButton*>("bbOK")->click();
+        QVERIFY(dialog->isVisible());
+        checked = true;
+        dialog->findChild<QPushButton*>("BitBtn1")->click();
+    });
+    window.logic().Extract1Click();
+    window.Sync();
+    QVERIFY(checked);
+    QVERIFY(!logic.bExportConfirmed);
+    QCOMPARE(window.logic().settings().g_nExportMode, 1);
 }
 
 QTEST_MAIN(MainWindowTest)
