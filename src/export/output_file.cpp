@@ -38,6 +38,7 @@ bool OutputFile::Open(const std::string& target, const std::string& source) {
     target_ = target;
     error_.clear();
     failed_ = false;
+    written_ = written_back_ = 0;
     std::error_code ec;
     onto_source_ = !source.empty() && fs::equivalent(target, source, ec);
     if (onto_source_) return Fail("cannot export onto the recording being exported: " + target);
@@ -58,6 +59,13 @@ bool OutputFile::Write(const void* data, size_t n) {
     if (failed_) return false;
     if (!file_.Write(data, n))
         return Fail("cannot write " + target_ + ": " + Reason(file_.LastError()));
+    written_ += static_cast<int64_t>(n);
+    // The flush at the end waits only for the last stretch: the rest is on its way meanwhile.
+    constexpr int64_t kStretch = 8 << 20;
+    if (written_ - written_back_ >= kStretch) {
+        file_.StartWriteBack(written_back_, written_ - written_back_);
+        written_back_ = written_;
+    }
     return true;
 }
 

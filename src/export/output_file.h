@@ -39,6 +39,8 @@ class OutputFile {
     std::string error_;
     bool failed_ = false;
     bool onto_source_ = false;
+    int64_t written_ = 0;       // bytes written so far
+    int64_t written_back_ = 0;  // bytes handed to the device's write-back
 };
 
 }  // namespace qv::exports

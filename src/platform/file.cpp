@@ -154,7 +154,19 @@ bool File::Write(const void* buffer, size_t count) {
 }
 
 bool File::Sync() {
-    return fd_ >= 0 && ::fsync(fd_) == 0;
+    if (fd_ < 0) return false;
+    if (::fsync(fd_) == 0) return true;
+    SetError("flush");
+    return false;
+}
+
+void File::StartWriteBack(int64_t offset, int64_t length) {
+#ifdef __linux__
+    if (fd_ >= 0) ::sync_file_range(fd_, offset, length, SYNC_FILE_RANGE_WRITE);
+#else
+    (void)offset;
+    (void)length;
+#endif
 }
 
 bool ReadWholeFile(const std::string& path, std::string& out, size_t max_size) {

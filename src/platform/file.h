@@ -44,6 +44,9 @@ class File {
     bool Write(const void* buffer, size_t count);
     // Flushes written data to the device.
     bool Sync();
+    // Starts writing a range of written data to the device without waiting for it, so that a
+    // long write is mostly on the device by the time Sync waits (where the system offers it).
+    void StartWriteBack(int64_t offset, int64_t length);
     // Closes the file and says whether everything written reached it.
     bool CloseChecked();
 
