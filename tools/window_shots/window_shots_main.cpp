@@ -2,6 +2,7 @@
 // saves what the window shows: playing, at each zoom, with the stamped capture time, and the movie
 // information of every recording. For looking at the window as a user would, e.g. under xvfb-run.
 #include <QApplication>
+#include <QDialog>
 #include <QPixmap>
 #include <QTest>
 #include <QTimer>
@@ -71,6 +72,15 @@ int main(int argc, char** argv) {
     window.Sync();
     QTest::qWait(300);
     Save(window, dir, "search_done");
+    // The export dialog over the window, then cancelled.
+    QTimer::singleShot(300, &window, [&] {
+        if (auto* dialog = window.findChild<QDialog*>("frmExtract")) {
+            const QString path = dir + "/export_dialog.png";
+            if (dialog->grab().save(path)) std::printf("%s\n", path.toLocal8Bit().constData());
+            dialog->reject();
+        }
+    });
+    logic.Extract1Click();
     window.close();
     return 0;
 }
