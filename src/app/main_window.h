@@ -35,6 +35,10 @@ namespace qv::app {
 
 enum class MouseButton { Left, Right, Middle };
 
+// The proposed name of a saved picture: tkfrm00001.jpg (camera AVI), tkfrm00001.bmp (.m4v),
+// tkfrm00012c.bmp (.tkm, the number in hexadecimal).
+std::string SaveFrameName(int type, int number);
+
 // The readers and the sound output the player plays recordings with.
 struct PlayerMedia {
     AviReader& avi;
@@ -134,6 +138,11 @@ class MainWindowLogic final : private EntryNavigator, private MovieWindow {
     bool SearchRunning() const { return search_.Running(); }
     const search::SearchLogic& search() const { return search_; }
 
+    // Saving the picture on screen; the number goes into the proposed name.
+    void SaveCurrent1Click();
+    void SaveCurrent2Click();
+    void SaveCurrentFrame(int number);
+
     // Exporting a segment.
     void Extract1Click();
     void SaveStartClick();
@@ -187,6 +196,8 @@ class MainWindowLogic final : private EntryNavigator, private MovieWindow {
     // Runs a search command, then what was put off meanwhile.
     void RunSearchCommand(const std::function<void()>& command);
     bool SearchOffered() const { return engine_.Source() == &avi_; }
+    // The one-based number of the frame on screen.
+    int CurrentFrameNumber() const;
     // Nothing open: the picture, the statistics, the movie information and the movie's status
     // panels are emptied, and the panels a stream movie hid come back.
     void ClearMovieDisplay();

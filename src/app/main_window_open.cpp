@@ -49,6 +49,8 @@ bool MainWindowLogic::OpenMovie(const std::string& path, int index) {
          {ctl::Extract1, ctl::PopupMenu2, ctl::SaveStart, ctl::SaveEnd, ctl::SaveSegment1})
         ui_.Enable(n, avi);
     if (avi) export_dialog_.PrimeRange(media_.avi.FrameCount());
+    ui_.Enable(ctl::SaveCurrent1, true);
+    ui_.Enable(ctl::SaveCurrent2, true);
     return true;
 }
 

@@ -191,8 +191,8 @@ void BuildMenus(UiState& ui) {
     item(ctl::SaveEnd, ctl::PopupMenu2, "Mark End of Exported Segment");
     item(ctl::SaveSegment1, ctl::PopupMenu2, "Export Segment");
     item(ctl::Cancel1, ctl::PopupMenu2, "Cancel");
-    // Saving frames is not offered yet; exporting waits for a camera AVI. The segment menu opens
-    // only while it is enabled.
+    // Saving waits for a movie and exporting for a camera AVI. The segment menu opens only while
+    // it is enabled.
     for (ControlName n : {ctl::SaveCurrent1, ctl::SaveCurrent2, ctl::Extract1, ctl::PopupMenu2,
                           ctl::SaveStart, ctl::SaveEnd, ctl::SaveSegment1})
         ui.Enable(n, false);

@@ -334,6 +334,8 @@ void TfrmQVMain::Connect() {
     menu(ctl::EmbedTimestamp1, &app::MainWindowLogic::EmbedTimestamp1Click);
     menu(ctl::Deblock1, &app::MainWindowLogic::Deblock1Click);
     menu(ctl::Extract1, &app::MainWindowLogic::Extract1Click);
+    menu(ctl::SaveCurrent1, &app::MainWindowLogic::SaveCurrent1Click);
+    menu(ctl::SaveCurrent2, &app::MainWindowLogic::SaveCurrent2Click);
     menu(ctl::SaveStart, &app::MainWindowLogic::SaveStartClick);
     menu(ctl::SaveEnd, &app::MainWindowLogic::SaveEndClick);
     menu(ctl::SaveSegment1, &app::MainWindowLogic::SaveSegment1Click);

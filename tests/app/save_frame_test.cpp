@@ -1,0 +1,88 @@
+// Saving the picture on screen with the real readers: a camera AVI frame is its stored JPEG bytes,
+// an MPEG-4 picture a bitmap that ffprobe reads at the picture's size; a failed save is said.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "app/main_window.h"
+#include "audio/audio_fakes.h"
+#include "fakes.h"
+#include "fixtures/camera_recording.h"
+#include "fixtures/reference_decoder.h"
+
+namespace qv::app {
+namespace {
+
+class SaveFrameTest : public ::testing::Test {
+  protected:
+    SaveFrameTest() : logic(platform, platform, {*avi, *stream, sound}, "") {}
+    void Start(const std::string& path) {
+        logic.FormCreate({path});
+        logic.FormResize(1096, 702);
+        logic.FormShow(1920, 1080);
+        logic.sbPauseClick();
+    }
+    testing::FakePlatform platform;
+    std::unique_ptr<AviReader> avi = MakeCameraAviReader();
+    std::unique_ptr<StreamMedia> stream = MakeStreamMedia();
+    audio::testing::FakeDevices sound;
+    MainWindowLogic logic;
+};
+
+std::string Shell(const std::string& cmd) {
+    std::string out;
+    std::unique_ptr<FILE, int (*)(FILE*)> p(::popen(cmd.c_str(), "r"), ::pclose);
+    char buf[256];
+    while (p && std::fgets(buf, sizeof buf, p.get()))
+        out += buf;
+    return out;
+}
+
+TEST(SaveFrameName, NumbersWidenAndTkmPositionsAreHexadecimal) {
+    EXPECT_EQ(SaveFrameName(kAvi, 1), "tkfrm00001.jpg");
+    EXPECT_EQ(SaveFrameName(kAvi, 123457), "tkfrm123457.jpg");
+    EXPECT_EQ(SaveFrameName(kM4v, 12), "tkfrm00012.bmp");
+    EXPECT_EQ(SaveFrameName(kTkm, 300), "tkfrm00012c.bmp");
+}
+
+TEST_F(SaveFrameTest, AviFrameIsSavedAsTheStoredJpegBytes) {
+    fixtures::RecordingOptions o;
+    o.avi.width = 96;
+    o.avi.height = 64;
+    o.frame_count = 6;
+    const fixtures::Recording rec = fixtures::MakeRecording(o);
+    const std::string dir = ::testing::TempDir();
+    ASSERT_TRUE(fixtures::WriteBytes(dir + "save.avi", rec.avi.bytes));
+    Start(dir + "save.avi");
+    logic.sbNextClick();
+    logic.sbNextClick();
+    platform.save_result = dir + "frame3.jpg";
+    logic.SaveCurrent1Click();
+    ASSERT_EQ(platform.save_requests.size(), 1u);
+    EXPECT_EQ(platform.save_requests[0].file_name, "tkfrm00003.jpg");
+    EXPECT_EQ(platform.save_requests[0].folder, dir);
+    const fixtures::Bytes saved = fixtures::ReadBytes(dir + "frame3.jpg");
+    EXPECT_EQ(saved, rec.frames[2]);
+    EXPECT_EQ(fixtures::DecodeReference(saved).width, 96);
+    // A folder that does not exist: said in a box, nothing written.
+    platform.save_result = dir + "no/such/folder/x.jpg";
+    logic.SaveCurrent2Click();
+    ASSERT_EQ(platform.error_boxes.size(), 1u);
+    EXPECT_NE(platform.error_boxes[0].find("x.jpg"), std::string::npos);
+}
+
+TEST_F(SaveFrameTest, MpegPictureIsSavedAsABitmapOfItsSize) {
+    Start(std::string(QV_FIXTURE_DIR) + "/m4v/pan_176x144.m4v");
+    const std::string bmp = ::testing::TempDir() + "picture.bmp";
+    platform.save_result = bmp;
+    logic.SaveCurrent2Click();
+    const std::string name = platform.save_requests.at(0).file_name;
+    EXPECT_EQ(name.substr(name.size() - 4), ".bmp") << name;
+    if (Shell("command -v ffprobe").empty()) GTEST_SKIP() << "ffprobe not installed";
+    EXPECT_EQ(Shell("ffprobe -v error -show_entries stream=width,height -of csv=p=0 " + bmp),
+              "176,144\n");
+}
+
+}  // namespace
+}  // namespace qv::app
