@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "app/main_window.h"
-#include "export/output_file.h"
+#include "platform/output_file.h"
 #include "media/picture/bmp_file.h"
 
 namespace qv::app {
@@ -42,7 +42,7 @@ void MainWindowLogic::SaveCurrentFrame(int number) {
     request.default_extension = "jpg";
     const std::string path = platform_.RunSaveDialog(request);
     if (path.empty()) return;
-    exports::OutputFile out;
+    platform::OutputFile out;
     bool written = out.Open(path, movie_.szPath);
     if (written && movie_.nType == kAvi) {
         written = out.Write(media_.avi.FrameData(), media_.avi.FrameSize());

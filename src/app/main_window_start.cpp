@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/main_window.h"
+#include "camera/registry_file.h"
 #include "app/zoom.h"
 
 namespace qv::app {
@@ -9,8 +10,7 @@ namespace qv::app {
 std::string MessageText(int selector) {
     switch (selector) {
         case kMsgNoDir:
-            return "Could not create directory for Camera Settings.  Please make sure you have "
-                   "selected the USB flash drive and connected it to the PC";
+            return camera::kNoDirText;
         case kMsgNotFound:
             return "File Not Found";
         case kMsgUnknownFormat:

@@ -82,6 +82,13 @@ const std::vector<Command>& AllCommands() {
          "      Frames A to B (from 1, B included), skipping S between two, as a new camera AVI\n"
          "      or as JPEG files named after PATH (park_.jpg gives park_00001.jpg, ...).",
          RunExport},
+        {"camera-settings",
+         "  camera-settings --root DIR [--int1 S] [--int2 S] [--int3 S] [--flicker none|50|60]\n"
+         "      [--loop] [--exposure-lock] [--time-offset 0|60|300] [--at \"YYYY-MM-DD "
+         "HH:MM:SS\"]\n"
+         "      Writes the camera's settings file DCIM/100tarkn/REGISTRY.LDR below the root of\n"
+         "      its flash drive: intervals in seconds (86400 = 24 hours), the clock from now.",
+         CameraSettingsCommand},
     };
     return commands;
 }

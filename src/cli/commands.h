@@ -32,5 +32,6 @@ int AudioTkm(const Args& args);
 int SearchCommand(const Args& args);
 int EventsCommand(const Args& args);
 int ExportCommand(const Args& args);
+int CameraSettingsCommand(const Args& args);
 
 }  // namespace qv::cli

@@ -6,7 +6,7 @@
 #include <new>
 #include <vector>
 
-#include "export/output_file.h"
+#include "platform/output_file.h"
 
 namespace qv::exports {
 namespace {
@@ -79,7 +79,7 @@ int WriteAvi(ExportSource& src, const Range& r, const std::string& path, Buffers
     PutLe32(head + kRateAt, static_cast<uint32_t>(src.Rate()) * static_cast<uint32_t>(r.step));
     PutLe32(head + kLengthAt, n);
 
-    OutputFile out;
+    platform::OutputFile out;
     if (!out.Open(path, src.SourcePath())) {
         w.ReportFailure(out.Error());
         return out.RefusedAsSource() ? kExportOntoSource : kExportWriteFailed;
@@ -128,7 +128,7 @@ int WriteJpegSequence(ExportSource& src, const Range& r, const std::string& patt
         const int f = r.Frame(i);
         const uint8_t* data = nullptr;
         uint32_t z = 0;
-        OutputFile out;
+        platform::OutputFile out;
         std::string failure;
         if (!out.Open(SequenceFileName(pattern, f), src.SourcePath()))
             failure = out.Error();

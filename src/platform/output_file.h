@@ -7,7 +7,7 @@
 
 #include "platform/file.h"
 
-namespace qv::exports {
+namespace qv::platform {
 
 class OutputFile {
   public:
@@ -33,7 +33,7 @@ class OutputFile {
     bool Fail(const std::string& text);
     void Abandon();
 
-    platform::File file_;
+    File file_;
     std::string target_;
     std::string temp_;  // empty when writing in place
     std::string error_;
@@ -43,4 +43,4 @@ class OutputFile {
     int64_t written_back_ = 0;  // bytes handed to the device's write-back
 };
 
-}  // namespace qv::exports
+}  // namespace qv::platform

@@ -1,9 +1,9 @@
-#include "export/output_file.h"
+#include "platform/output_file.h"
 
 #include <cstdio>
 #include <filesystem>
 
-namespace qv::exports {
+namespace qv::platform {
 
 namespace fs = std::filesystem;
 
@@ -90,4 +90,4 @@ bool OutputFile::Commit() {
     return true;
 }
 
-}  // namespace qv::exports
+}  // namespace qv::platform
