@@ -29,11 +29,13 @@ class CameraDialogTest : public ::testing::Test {
   protected:
     int nInt1 = 10, nInt2 = 5, nInt3 = 60, nAVIQuant = 2, nFlicker = 0, cDrive = 67, wCamMode = 0;
     std::array<int, 4> nResolution{0, 0, 0, 0};
-    std::string root =
+    const std::string root =
         (fs::temp_directory_path() / ("qv_drive_" + std::to_string(getpid()))).string();
+    std::string drive_root = root;  // the setting the dialog changes on OK
     Host host;
     CameraSettingsLogic d{
-        {nInt1, nInt2, nInt3, nAVIQuant, nFlicker, cDrive, wCamMode, nResolution, root}, host};
+        {nInt1, nInt2, nInt3, nAVIQuant, nFlicker, cDrive, wCamMode, nResolution, drive_root},
+        host};
     void SetUp() override { fs::create_directories(root); }
     void TearDown() override { fs::remove_all(root); }
 };
