@@ -5,17 +5,36 @@
 
 namespace qv::cli {
 
-bool OpenAvi(const std::string& path, AviSession& s) {
+std::string OpenFailureText(int result, const std::string& path, const AviMovie& movie) {
+    if (result == kAviPictureSizeUnshown)
+        return "the picture size " + std::to_string(movie.Width()) + "x" +
+               std::to_string(movie.Height()) + " of " + path +
+               " is beyond what the player shows (1 to " + std::to_string(kMaxPictureSide) +
+               " a side)";
+    if (movie.FrameCount() == -1 && !movie.IsOpen()) return "cannot open " + path;
+    if (result < -1)
+        return "not enough memory for the buffers of " + path + " (" + std::to_string(-result) +
+               " allocations failed)";
+    return "not a camera AVI recording (no frame index or no frames): " + path;
+}
+
+bool OpenAvi(const std::string& path, AviSession& s, bool need_picture) {
     int r = s.movie.AviOpen(path);
     if (r == 0) return true;
-    if (s.movie.FrameCount() == -1 && !s.movie.IsOpen())
-        Fail("cannot open " + path);
-    else if (r < -1)
-        Fail("not enough memory for the buffers of " + path + " (" + std::to_string(-r) +
-             " allocations failed)");
-    else
-        Fail("not a camera AVI recording (no frame index or no frames): " + path);
+    if (r == kAviPictureSizeUnshown && !need_picture) {
+        std::fprintf(stderr, "qvplay-cli: %s; its frames are read without pictures\n",
+                     OpenFailureText(r, path, s.movie).c_str());
+        return true;
+    }
+    Fail(OpenFailureText(r, path, s.movie));
     return false;
+}
+
+std::string FrameSizeMismatchText(int frame, const AviMovie& movie) {
+    const JpgTables& t = movie.Jpeg().tables;
+    return "frame " + std::to_string(frame) + " is " + std::to_string(t.frame_width) + "x" +
+           std::to_string(t.frame_height) + " by its own header, the movie's header says " +
+           std::to_string(movie.Width()) + "x" + std::to_string(movie.Height());
 }
 
 const std::string* OptionValue(const Args& args, const char* name, bool& error) {

@@ -61,6 +61,11 @@ const std::vector<Command>& AllCommands() {
          "  audio FILE.tkm -o OUT.wav [--adpcm]\n"
          "      Writes the recording's sound as 16-bit PCM (or the raw IMA ADPCM) WAV.",
          RunAudio},
+        {"check",
+         "  check FILE... [--json] [--eoi] [--deblock 0|1|2] [--jobs N]\n"
+         "      Decodes every frame of each recording, lists the frames that fail and the\n"
+         "      frames per second; exit code 1 when any frame is bad.",
+         CheckRecordings},
     };
     return commands;
 }

@@ -28,5 +28,6 @@ int DecodeAvi(const Args& args);
 int DecodeStream(const Args& args);
 int FramesAvi(const Args& args);
 int AudioTkm(const Args& args);
+int CheckRecordings(const Args& args);
 
 }  // namespace qv::cli

@@ -205,6 +205,14 @@ void ReportStop(const JpgContext& ctx, int code) {
         ctx.debug_output->Append("Error in GetBits");
 }
 
+// A frame whose SOF0 announces another size than the movie's. Frames without SOF0 are taken to
+// have the movie's size.
+bool FrameSizeDiffers(const JpgContext& ctx) {
+    const JpgTables& t = ctx.tables;
+    if (t.frame_width == 0 && t.frame_height == 0) return false;
+    return t.frame_width != ctx.Width() || t.frame_height != ctx.Height();
+}
+
 // The scan data of a frame, or an empty span when the headers hold no scan.
 struct Scan {
     const uint8_t* data = nullptr;
@@ -228,7 +236,7 @@ int JpgDecodeFrame(JpgContext& ctx, const uint8_t* data, size_t size, Picture& p
     const uint8_t* event = nullptr;
     Scan scan = FindScan(ctx, data, size, &t, &event, true);
     ctx.SetLastEventByte(event ? event[0] : -1);
-    if (!scan.found || !ctx.HasPlanes()) return kJpgNoScan;
+    if (!scan.found) return kJpgNoScan;
 
     uint32_t low = static_cast<uint32_t>(t);
     uint32_t prev = static_cast<uint32_t>(ctx.PreviousCaptureTime());
@@ -236,6 +244,8 @@ int JpgDecodeFrame(JpgContext& ctx, const uint8_t* data, size_t size, Picture& p
     if (capture_time) *capture_time = low;
     ctx.SetPreviousCaptureTime(t);
     ctx.SetLastCaptureTime(t);
+    if (!ctx.HasPlanes()) return kJpgNoPicture;
+    if (FrameSizeDiffers(ctx)) return kJpgSizeMismatch;
 
     const JpgTables& tab = ctx.tables;
     const ComponentTables y_tab{&tab.huffman[0][0], &AcLuminanceLookup(), &AcLuminanceFast(),
