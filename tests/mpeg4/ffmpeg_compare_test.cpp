@@ -12,6 +12,7 @@
 
 #include "media/mpeg4/stream_decoder.h"
 #include "media/mpeg4/vlc_reader.h"
+#include "media/simd/simd_target.h"
 
 namespace {
 
@@ -249,6 +250,33 @@ TEST(Tkm, SoundTimeAndSeekingInARecording) {
     EXPECT_GE(d.DecodeNextFrame(nullptr, nullptr, false, nullptr, &t, nullptr), 0);
     EXPECT_EQ(d.LastVop().vop_type, qv::mpeg4::kVopI);
     EXPECT_EQ(t, times[30]);
+}
+
+// Whole recordings through each instruction-set target: every 24-bit picture, plain and through
+// both deblocking methods, hashes as with the plain loops.
+TEST(SimdTargets, RecordingsGiveThePlainPictures) {
+    auto hash = [](qv::simd::Target t, const std::string& name, int method) {
+        EXPECT_TRUE(qv::simd::ForceTarget(t));
+        StreamDecoder d;
+        d.deblock_method = method;
+        EXPECT_GT(d.OpenStreamFile(Fixture(name)), 0);
+        qv::Picture picture;
+        uint64_t h = 1469598103934665603ull;
+        while (d.DecodeNextFrame(&picture, nullptr, false, nullptr, nullptr, nullptr) >= 0)
+            for (uint8_t b : picture.pixels)
+                h = (h ^ b) * 1099511628211ull;
+        return h;
+    };
+    for (const char* name : {"pan_320x240.m4v", "edgepan_176x144.m4v"})
+        for (int method = 0; method <= 2; ++method) {
+            const uint64_t plain = hash(qv::simd::Target::kPlain, name, method);
+            for (auto t : {qv::simd::Target::kSse2, qv::simd::Target::kAvx2}) {
+                if (!qv::simd::Supported(t)) continue;
+                EXPECT_EQ(hash(t, name, method), plain)
+                    << qv::simd::TargetName(t) << " " << name << " deblock " << method;
+            }
+        }
+    qv::simd::ForceTarget(qv::simd::BestTarget());
 }
 
 }  // namespace
