@@ -11,6 +11,7 @@
 namespace qv::mpeg4 {
 
 namespace {
+constexpr int kLanes = 16;
 #include "media/mpeg4/deblock_edges.inc"
 }  // namespace
 

@@ -1,5 +1,5 @@
-// The block-edge filter run on sixteen edges at once: sixteen rows for the vertical edges,
-// sixteen columns for the horizontal ones, for SSE2 and for AVX2 processors. Same results and
+// The block-edge filter run on many edges at once (eight with SSE2, sixteen with AVX2): rows for
+// the vertical edges, columns for the horizontal ones. Same results and
 // counts as DeblockPlane's plain loops. False, nothing done, for planes wider than 2048 samples.
 #pragma once
 

@@ -10,6 +10,7 @@
 namespace qv::mpeg4 {
 
 namespace {
+constexpr int kLanes = 8;
 #include "media/mpeg4/deblock_edges.inc"
 }  // namespace
 
