@@ -1,6 +1,6 @@
 // The block-edge filter run on many edges at once (eight with SSE2, sixteen with AVX2): rows for
-// the vertical edges, columns for the horizontal ones. Same results and
-// counts as DeblockPlane's plain loops. False, nothing done, for planes wider than 2048 samples.
+// the vertical edges, columns for the horizontal ones. Same results and counts as DeblockPlane's
+// plain loops. False, nothing done, for planes wider than 2048 samples.
 #pragma once
 
 #include <cstdint>
