@@ -38,21 +38,23 @@ struct Lanes<8> {
 };
 
 // m holds -1 (all bits set) in the lanes where a is wanted and 0 where b is.
+// Written as the compilers' vector conditionals, so that they become single blend, absolute,
+// minimum and maximum instructions where the instruction set has them.
 template <typename V>
 QV_LANES_INLINE V Select(const V& m, const V& a, const V& b) {
-    return (m & a) | (~m & b);
+    return m ? a : b;
 }
 template <typename V>
 QV_LANES_INLINE V Abs(const V& v) {
-    return Select<V>(v < 0, -v, v);
+    return v < 0 ? -v : v;
 }
 template <typename V>
 QV_LANES_INLINE V Min(const V& a, const V& b) {
-    return Select<V>(a < b, a, b);
+    return a < b ? a : b;
 }
 template <typename V>
 QV_LANES_INLINE V Max(const V& a, const V& b) {
-    return Select<V>(a > b, a, b);
+    return a > b ? a : b;
 }
 template <typename V>
 QV_LANES_INLINE V Clamp255(const V& v) {
