@@ -5,20 +5,41 @@
 
 namespace qv::cli {
 
-std::string OpenAviFailure(const std::string& path, AviSession& s) {
-    int r = s.movie.AviOpen(path);
-    if (r == 0) return {};
-    if (s.movie.FrameCount() == -1 && !s.movie.IsOpen()) return "cannot open " + path;
-    if (r < -1)
-        return "not enough memory for the buffers of " + path + " (" + std::to_string(-r) +
+std::string OpenFailureText(int result, const std::string& path, const AviMovie& movie) {
+    if (result == kAviPictureSizeUnshown)
+        return "the picture size " + std::to_string(movie.Width()) + "x" +
+               std::to_string(movie.Height()) + " of " + path +
+               " is beyond what the player shows (1 to " + std::to_string(kMaxPictureSide) +
+               " a side)";
+    if (movie.FrameCount() == -1 && !movie.IsOpen()) return "cannot open " + path;
+    if (result < -1)
+        return "not enough memory for the buffers of " + path + " (" + std::to_string(-result) +
                " allocations failed)";
     return "not a camera AVI recording (no frame index or no frames): " + path;
 }
 
-bool OpenAvi(const std::string& path, AviSession& s) {
-    const std::string failure = OpenAviFailure(path, s);
-    if (!failure.empty()) Fail(failure);
-    return failure.empty();
+std::string OpenAviFailure(const std::string& path, AviSession& s) {
+    const int r = s.movie.AviOpen(path);
+    return r == 0 ? std::string() : OpenFailureText(r, path, s.movie);
+}
+
+bool OpenAvi(const std::string& path, AviSession& s, bool need_picture) {
+    int r = s.movie.AviOpen(path);
+    if (r == 0) return true;
+    if (r == kAviPictureSizeUnshown && !need_picture) {
+        std::fprintf(stderr, "qvplay-cli: %s; its frames are read without pictures\n",
+                     OpenFailureText(r, path, s.movie).c_str());
+        return true;
+    }
+    Fail(OpenFailureText(r, path, s.movie));
+    return false;
+}
+
+std::string FrameSizeMismatchText(int frame, const AviMovie& movie) {
+    const JpgTables& t = movie.Jpeg().tables;
+    return "frame " + std::to_string(frame) + " is " + std::to_string(t.frame_width) + "x" +
+           std::to_string(t.frame_height) + " by its own header, the movie's header says " +
+           std::to_string(movie.Width()) + "x" + std::to_string(movie.Height());
 }
 
 const std::string* OptionValue(const Args& args, const char* name, bool& error) {

@@ -19,10 +19,18 @@ struct AviSession {
 };
 
 // Opens the recording named in args into session; on failure prints the reason and returns
-// false.
-bool OpenAvi(const std::string& path, AviSession& session);
-// The same without printing: the reason, or an empty text when the recording opened.
+// false. A picture size beyond what the player shows fails a command that needs the picture; one
+// that reads only the file (need_picture false) goes on after a one-line note.
+bool OpenAvi(const std::string& path, AviSession& session, bool need_picture = true);
+// Opens without printing: the reason, or an empty text when the recording opened.
 std::string OpenAviFailure(const std::string& path, AviSession& session);
+
+// The one-line reason for an AviOpen result other than 0.
+std::string OpenFailureText(int result, const std::string& path, const AviMovie& movie);
+
+// "frame N is WxH by its own header, the movie's header says WxH" for a frame whose SOF0 size
+// differs from the movie's (the frame last decoded).
+std::string FrameSizeMismatchText(int frame, const AviMovie& movie);
 
 // The value behind an option ("--first 3"), or nullptr when absent. A missing value sets error.
 const std::string* OptionValue(const Args& args, const char* name, bool& error);

@@ -89,6 +89,11 @@ const std::vector<Command>& AllCommands() {
          "      Writes the camera's settings file DCIM/100tarkn/REGISTRY.LDR below the root of\n"
          "      its flash drive: intervals in seconds (86400 = 24 hours), the clock from now.",
          CameraSettingsCommand},
+        {"check",
+         "  check FILE... [--json] [--eoi] [--deblock 0|1|2] [--jobs N]\n"
+         "      Decodes every frame of each recording, lists the frames that fail and the\n"
+         "      frames per second; exit code 1 when any frame is bad.",
+         CheckRecordings},
     };
     return commands;
 }

@@ -33,5 +33,6 @@ int SearchCommand(const Args& args);
 int EventsCommand(const Args& args);
 int ExportCommand(const Args& args);
 int CameraSettingsCommand(const Args& args);
+int CheckRecordings(const Args& args);
 
 }  // namespace qv::cli

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/avi_session.h"
+#include "media/jpeg/jpeg_decoder.h"
 #include "media/picture/bmp_file.h"
 
 namespace qv::cli {
@@ -30,7 +31,8 @@ int DecodeAvi(const Args& args) {
     Picture picture;
     picture.Allocate(s.movie.Width(), s.movie.Height());
     int r = s.movie.AviDecodeCurrent(picture);
-    if (r == -1) return Fail("frame " + std::to_string(frame) + " holds no picture scan");
+    if (r == kJpgNoScan) return Fail("frame " + std::to_string(frame) + " holds no picture scan");
+    if (r == kJpgSizeMismatch) return Fail(FrameSizeMismatchText(static_cast<int>(frame), s.movie));
     std::string error;
     if (!WriteBmp24(*out, picture, error)) return Fail(error);
     if (r > 0)

@@ -75,14 +75,15 @@ bool ReadRange(const Args& args, int frames, int& first, int& last) {
 
 int FramesAvi(const Args& args) {
     AviSession s;
-    if (!OpenAvi(args[0], s)) return 1;
+    if (!OpenAvi(args[0], s, false)) return 1;
     AviMovie& movie = s.movie;
     int first = 0, last = 0;
     if (!ReadRange(args, movie.FrameCount(), first, last))
         return Fail("--first and --last need frame numbers from 1");
     bool json = HasFlag(args, "--json");
+    // Without sample planes (a size the player does not show) nothing decodes into the picture.
     Picture picture;
-    picture.Allocate(movie.Width(), movie.Height());
+    if (movie.Jpeg().HasPlanes()) picture.Allocate(movie.Width(), movie.Height());
     int64_t elapsed_ms = 0;
     bool printed = false;
     if (json)

@@ -65,7 +65,7 @@ void PrintText(const AviMovie& m) {
 
 int InfoAvi(const Args& args) {
     AviSession s;
-    if (!OpenAvi(args[0], s)) return 1;
+    if (!OpenAvi(args[0], s, false)) return 1;
     if (HasFlag(args, "--json"))
         PrintJson(s.movie);
     else

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <filesystem>
 
 #include "fixtures/camera_recording.h"
+#include "media/jpeg/jpeg_decoder.h"
 
 namespace qv {
 namespace {
@@ -183,15 +185,42 @@ TEST(AviOpen, AbsurdHeaderValuesGiveCodesNotAllocations) {
     fixtures::PutLe32(huge, fixtures::avi_offset::kTotalFrames, 0x7FFFFFFF);
     EXPECT_EQ(m.Open(huge), -1) << "more frames than the index can hold";
 
+    // A size the player does not show opens for reading: index, frames and the frame buffer
+    // (sized by the frames the file holds, not by the claimed picture), but no picture.
     for (uint32_t w : {0u, 65535u}) {
         Bytes b = rec.avi.bytes;
         fixtures::PutLe32(b, fixtures::avi_offset::kWidth, w);
-        EXPECT_EQ(m.Open(b), -4) << "width " << w << ": three planes and the frame buffer";
-        EXPECT_FALSE(m.avi.AviReadFrame(0) == 0) << "nothing stays allocated";
+        EXPECT_EQ(m.Open(b), kAviPictureSizeUnshown) << "width " << w;
+        EXPECT_EQ(m.avi.AviReadFrame(0), 0) << "width " << w;
+        EXPECT_LE(m.avi.FrameBufferSize(), b.size());
     }
     Bytes neg = rec.avi.bytes;
     fixtures::PutLe32(neg, fixtures::avi_offset::kHeight, 0xFFFFFFFF);
-    EXPECT_EQ(m.Open(neg), -4);
+    EXPECT_EQ(m.Open(neg), kAviPictureSizeUnshown);
+}
+
+// A file holding small frames under a header that claims a large picture: the frame buffer is
+// what the frames need; above 4096 lines nothing decodes, at 4096 the frames say their size
+// differs instead of filling a corner of a mostly empty picture.
+TEST(AviOpen, ClaimedPictureSizeAgainstWhatTheFrameHolds) {
+    fixtures::Recording rec = fixtures::MakeRecording(Small(3));
+    size_t largest = 0;
+    for (const auto& f : rec.frames)
+        largest = std::max(largest, f.size());
+    Movie m;
+    for (uint32_t height : {4096u, 4097u}) {
+        Bytes b = rec.avi.bytes;
+        fixtures::PutLe32(b, fixtures::avi_offset::kWidth, 4096);
+        fixtures::PutLe32(b, fixtures::avi_offset::kHeight, height);
+        const int open = m.Open(b);
+        EXPECT_EQ(open, height > 4096 ? kAviPictureSizeUnshown : kAviOk);
+        EXPECT_EQ(m.avi.FrameCount(), 3);
+        EXPECT_EQ(m.avi.FrameBufferSize(), largest);
+        ASSERT_EQ(m.avi.AviReadFrame(1), 0);
+        Picture pic;
+        EXPECT_EQ(m.avi.AviDecodeCurrent(pic), height > 4096 ? kJpgNoPicture : kJpgSizeMismatch);
+        EXPECT_TRUE(pic.pixels.empty()) << "no picture is made for a frame that cannot fill it";
+    }
 }
 
 TEST(AviReadFrame, RefusesChunksOutsideTheFileOrBuffer) {

@@ -157,4 +157,60 @@ TEST(Cli, ErrorsGoToStderrWithNonZeroExit) {
         EXPECT_NE(help.out.find(cmd), std::string::npos) << cmd;
 }
 
+// A header that claims more lines than the player shows: info and frames still read the file,
+// decode says why it cannot; at 4096 lines the frame's own smaller size is the bad-frame line.
+TEST(Cli, ClaimedPictureSizesTheFramesDoNotHave) {
+    RecordingOptions o;
+    o.frame_count = 2;
+    o.avi.width = 32;
+    o.avi.height = 32;
+    qv::fixtures::Recording rec;
+    std::string path = Recording("tall.avi", o, &rec);
+    for (uint32_t height : {4097u, 4096u}) {
+        qv::fixtures::Bytes b = rec.avi.bytes;
+        qv::fixtures::PutLe32(b, qv::fixtures::avi_offset::kHeight, height);
+        ASSERT_TRUE(qv::fixtures::WriteBytes(path, b));
+        CliRun info = Cli("info " + path);
+        EXPECT_EQ(info.exit_code, 0) << info.err;
+        EXPECT_NE(info.out.find("frames:                2"), std::string::npos);
+        CliRun frames = Cli("frames " + path + " --json");
+        EXPECT_EQ(frames.exit_code, 0) << frames.err;
+        EXPECT_NE(
+            frames.out.find(height > 4096 ? "\"decode_result\": -6" : "\"decode_result\": -7"),
+            std::string::npos);
+        CliRun decode = Cli("decode " + path + " --frame 1 -o " + (TempDir() / "t.bmp").string());
+        EXPECT_NE(decode.exit_code, 0);
+        EXPECT_NE(decode.err.find(height > 4096 ? "beyond what the player shows"
+                                                : "is 32x32 by its own header"),
+                  std::string::npos)
+            << decode.err;
+    }
+}
+
+// check on camera AVI: a frame whose scan holds a marker is listed with its byte count, the
+// end-of-image check is asked for with --eoi, and the exit code says whether all was well.
+TEST(Cli, CheckListsTheBadFramesOfEachRecording) {
+    RecordingOptions o;
+    o.frame_count = 4;
+    o.avi.width = 64;
+    o.avi.height = 48;
+    qv::fixtures::Recording rec;
+    const std::string good = Recording("check_good.avi", o, &rec);
+    qv::fixtures::Bytes b = rec.avi.bytes;
+    // A restart marker in the middle of frame 3's scan stops its decode.
+    const size_t mid = rec.avi.chunk_offsets[2] + 8 + rec.frames[2].size() - 64;
+    b[mid] = 0xFF;
+    b[mid + 1] = 0xD0;
+    const std::string bad = (TempDir() / "check_bad.avi").string();
+    ASSERT_TRUE(qv::fixtures::WriteBytes(bad, b));
+    CliRun r = Cli("check " + good + " " + bad + " --eoi --json");
+    EXPECT_EQ(r.exit_code, 1) << r.err;
+    EXPECT_NE(r.out.find("\"frames\": 4, \"bad\": [], \"seconds\": "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"bad\": [{\"frame\": 3, \"result\": "), std::string::npos) << r.out;
+    EXPECT_LT(r.out.find("check_good.avi"), r.out.find("check_bad.avi"));
+    CliRun text = Cli("check " + good);
+    EXPECT_EQ(text.exit_code, 0) << text.err;
+    EXPECT_NE(text.out.find(": 4 frames, 0 bad, "), std::string::npos) << text.out;
+}
+
 }  // namespace

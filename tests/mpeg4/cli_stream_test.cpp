@@ -143,4 +143,35 @@ TEST(CliStream, DecodeRefusals) {
     EXPECT_NE(r.out.find("cannot open"), std::string::npos) << r.out;
 }
 
+// check on streams: every picture of the fixtures decodes; a copy with one picture's data
+// overwritten reports that picture (one-based) and carries on with the pictures after it; files
+// come back in the order given, whatever thread checked them.
+TEST(CliStream, CheckCountsPicturesAndReportsTheBrokenOne) {
+    const std::string tkm = Fixture("tkm_320x240.tkm"), m4v = Fixture("zero_320x240.m4v");
+    CliRun good = Cli("check " + m4v + " " + tkm + " --json --jobs 2 --deblock 1");
+    ASSERT_EQ(good.code, 0) << good.out;
+    const size_t a = good.out.find("\"file\": \"" + m4v + "\", \"frames\": 60, \"bad\": []");
+    const size_t b = good.out.find("\"file\": \"" + tkm + "\", \"frames\": 40, \"bad\": []");
+    EXPECT_NE(a, std::string::npos) << good.out;
+    EXPECT_NE(b, std::string::npos) << good.out;
+    EXPECT_LT(a, b);
+
+    std::ifstream in(m4v, std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    // The fifth VOP start code: the picture's data right behind its header is overwritten.
+    size_t at = 0;
+    for (int k = 0; k < 5; ++k)
+        at = bytes.find(std::string("\0\0\1\xB6", 4), at + 1);
+    ASSERT_NE(at, std::string::npos);
+    std::fill(bytes.begin() + at + 8, bytes.begin() + at + 40, '\xFF');
+    const std::string broken =
+        (fs::temp_directory_path() / ("qv_check_" + std::to_string(::getpid()) + ".m4v")).string();
+    std::ofstream(broken, std::ios::binary) << bytes;
+    CliRun bad = Cli("check " + broken);
+    fs::remove(broken);
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_NE(bad.out.find(": 60 frames, 1 bad"), std::string::npos) << bad.out;
+    EXPECT_NE(bad.out.find("  frame 5: result -1"), std::string::npos) << bad.out;
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 // rewrite), at the four picture sizes the cameras record.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -11,6 +12,7 @@
 
 #include "media/mpeg4/stream_decoder.h"
 #include "media/mpeg4/vlc_reader.h"
+#include "media/simd/simd_target.h"
 
 namespace {
 
@@ -25,8 +27,9 @@ std::vector<uint8_t> ReadAll(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// PSNR of the decoder's current picture against reference picture `index` (all three planes).
-double PicturePsnr(StreamDecoder& d, const std::vector<uint8_t>& ref, int index) {
+// PSNR of the decoder's current picture against reference picture `index` (all three planes);
+// max_diff receives the largest sample difference.
+double PicturePsnr(StreamDecoder& d, const std::vector<uint8_t>& ref, int index, int& max_diff) {
     const int w = d.Width(), h = d.Height();
     const size_t frame = static_cast<size_t>(w) * h * 3 / 2;
     const uint8_t* r = ref.data() + frame * index;
@@ -37,6 +40,7 @@ double PicturePsnr(StreamDecoder& d, const std::vector<uint8_t>& ref, int index)
             for (int x = 0; x < pw; ++x) {
                 double e = double(ours[y * stride + x]) - theirs[y * pw + x];
                 sse += e * e;
+                max_diff = std::max(max_diff, static_cast<int>(std::abs(e)));
             }
     };
     plane(cur.y.data(), d.Frames().LumaStride(), r, w, h);
@@ -49,6 +53,7 @@ double PicturePsnr(StreamDecoder& d, const std::vector<uint8_t>& ref, int index)
 struct Psnr {
     int pictures = 0;
     double min_intra = 99, min_all = 99, mean = 0;
+    int max_intra_diff = 0;  // largest sample difference in an intra picture
     std::vector<double> per_picture;
     std::vector<int> types;
     std::vector<int> half, edge, inter;  // per picture: half-sample and edge-cut vectors
@@ -64,14 +69,18 @@ Psnr Compare(const std::string& name, const std::string& ref_name) {
     const int expected = static_cast<int>(ref.size() / frame);
     while (d.DecodeNextFrame(nullptr, nullptr, false, nullptr, nullptr, nullptr) >= 0 &&
            p.pictures < expected) {
-        double v = PicturePsnr(d, ref, p.pictures);
+        int max_diff = 0;
+        double v = PicturePsnr(d, ref, p.pictures, max_diff);
         p.per_picture.push_back(v);
         p.types.push_back(d.LastVop().vop_type);
         const auto& st = d.LastStats();
         p.half.push_back(st.half_sample_vectors);
         p.edge.push_back(st.edge_cut_vectors);
         p.inter.push_back(st.inter);
-        if (d.LastVop().vop_type == qv::mpeg4::kVopI) p.min_intra = std::min(p.min_intra, v);
+        if (d.LastVop().vop_type == qv::mpeg4::kVopI) {
+            p.min_intra = std::min(p.min_intra, v);
+            p.max_intra_diff = std::max(p.max_intra_diff, max_diff);
+        }
         p.min_all = std::min(p.min_all, v);
         p.mean += v;
         ++p.pictures;
@@ -85,12 +94,17 @@ Psnr Compare(const std::string& name, const std::string& ref_name) {
 
 class ZeroMotion : public ::testing::TestWithParam<const char*> {};
 
+// With the standard's dequantisation ((2 level + k) W q / 16, nothing rounded ahead of the level)
+// an intra picture differs from ffmpeg's only by single steps, where the two inverse transforms
+// round differently (ours keeps 16-bit intermediates with 14-bit constants); saturated colour
+// edges no longer stand out. Predicted pictures add up those steps until the next intra picture.
 TEST_P(ZeroMotion, IntraAndPredictedPicturesMatchFfmpeg) {
     std::string size = GetParam();
     Psnr p = Compare("zero_" + size + ".m4v", "zero_" + size + ".yuv");
     EXPECT_EQ(p.pictures, 60);
-    EXPECT_GE(p.min_intra, 40.0);
-    EXPECT_GE(p.min_all, 38.0);
+    EXPECT_GE(p.min_intra, 55.0);
+    EXPECT_LE(p.max_intra_diff, 1);
+    EXPECT_GE(p.min_all, 50.0);
 }
 
 class WholePixelPan : public ::testing::TestWithParam<const char*> {};
@@ -99,7 +113,7 @@ TEST_P(WholePixelPan, RealMotionStaysWithinReach) {
     std::string size = GetParam();
     Psnr p = Compare("pan_" + size + ".m4v", "pan_" + size + ".yuv");
     EXPECT_EQ(p.pictures, 30);
-    EXPECT_GE(p.min_intra, 40.0);
+    EXPECT_GE(p.min_intra, 55.0);
     for (int i = 0; i < p.pictures; ++i) {
         if (p.per_picture[i] >= 30.0) continue;
         std::printf("  picture %2d  %.2f dB  inter %d  half-sample %d  edge-cut %d\n", i,
@@ -236,6 +250,33 @@ TEST(Tkm, SoundTimeAndSeekingInARecording) {
     EXPECT_GE(d.DecodeNextFrame(nullptr, nullptr, false, nullptr, &t, nullptr), 0);
     EXPECT_EQ(d.LastVop().vop_type, qv::mpeg4::kVopI);
     EXPECT_EQ(t, times[30]);
+}
+
+// Whole recordings through each instruction-set target: every 24-bit picture, plain and through
+// both deblocking methods, hashes as with the plain loops.
+TEST(SimdTargets, RecordingsGiveThePlainPictures) {
+    auto hash = [](qv::simd::Target t, const std::string& name, int method) {
+        EXPECT_TRUE(qv::simd::ForceTarget(t));
+        StreamDecoder d;
+        d.deblock_method = method;
+        EXPECT_GT(d.OpenStreamFile(Fixture(name)), 0);
+        qv::Picture picture;
+        uint64_t h = 1469598103934665603ull;
+        while (d.DecodeNextFrame(&picture, nullptr, false, nullptr, nullptr, nullptr) >= 0)
+            for (uint8_t b : picture.pixels)
+                h = (h ^ b) * 1099511628211ull;
+        return h;
+    };
+    for (const char* name : {"pan_320x240.m4v", "edgepan_176x144.m4v"})
+        for (int method = 0; method <= 2; ++method) {
+            const uint64_t plain = hash(qv::simd::Target::kPlain, name, method);
+            for (auto t : {qv::simd::Target::kSse2, qv::simd::Target::kAvx2}) {
+                if (!qv::simd::Supported(t)) continue;
+                EXPECT_EQ(hash(t, name, method), plain)
+                    << qv::simd::TargetName(t) << " " << name << " deblock " << method;
+            }
+        }
+    qv::simd::ForceTarget(qv::simd::BestTarget());
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ TEST(Dequantise, MultipliersScalersAndMismatchControl) {
     EXPECT_EQ(ChromaDcScaler(30), 24);
     int32_t block[64] = {};  // zigzag order
     block[0] = 7;
-    block[1] = 3;  // raster 1: W 17 -> multiplier 21
+    block[1] = 3;  // raster 1, W 17: (2 x 3 x 17 x 10) / 16
     InverseQuantise(block, true, false, t);
     EXPECT_EQ(block[0], 7 * 18);
     EXPECT_EQ(block[1], 63);
@@ -131,11 +131,32 @@ TEST(Dequantise, AllZeroInterBlockCarriesTheMismatchBitAndStaysZero) {
     for (int16_t v : out)
         EXPECT_EQ(v, 0);
     int32_t inter[64] = {};
-    inter[4] = -2;  // zigzag 4 = raster 9, W 18: (2 * -2 - 1) * (18 * 10 / 8) >> 1
+    inter[4] = -2;  // zigzag 4 = raster 9, W 18: (2 x -2 - 1) x 18 x 10 / 16, toward zero
     t.Build(10);
     InverseQuantise(inter, false, true, t);
-    EXPECT_EQ(inter[9], -55);
-    EXPECT_EQ(inter[63], 0);  // -55 is odd
+    EXPECT_EQ(inter[9], -56);
+    EXPECT_EQ(inter[63], 1);  // -56 is even
+}
+
+// Values of 2048..4095 occur in real streams and pass unchanged; only what the transform's 16-bit
+// x 8 step cannot hold is limited.
+TEST(Dequantise, KeepsValuesUpTo4095AndLimitsOnlyBeyond) {
+    DequantTables t;
+    t.Build(31);
+    int32_t inter[64] = {};
+    inter[1] = 32;  // raster 1, W 17: (2 x 32 + 1) x 17 x 31 / 16
+    inter[2] = -32;
+    InverseQuantise(inter, false, false, t);
+    EXPECT_EQ(inter[1], 2140);
+    EXPECT_EQ(inter[8], -2140);
+    int32_t intra[64] = {};
+    intra[0] = 600;     // DC 600 x 46
+    intra[63] = 2047;   // raster 63, W 83
+    intra[62] = -2047;  // raster 62
+    InverseQuantise(intra, true, false, t);
+    EXPECT_EQ(intra[0], 4095);
+    EXPECT_EQ(intra[63], 4095);
+    EXPECT_EQ(intra[62], -4095);
 }
 
 TEST(InverseDct, AgreesWithTheExactTransform) {

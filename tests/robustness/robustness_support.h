@@ -25,17 +25,18 @@ struct SharedState {
     DecoderSwitches switches;
 };
 
-// JpgDecodeFrame: 0, -1 (no scan), -4/-5 (end-of-image check) or a positive scan byte count.
+// JpgDecodeFrame: 0, -1 (no scan), -4/-5 (end-of-image check), -6/-7 (no planes, frame size
+// differs from the movie's) or a positive scan byte count.
 inline bool IsFrameDecodeCode(int r) {
-    return r == 0 || r == -1 || r == -4 || r == -5 || r > 0;
+    return r == 0 || r == -1 || (r <= -4 && r >= -7) || r > 0;
 }
 // JpgParseHeaders: -1 (no SOI), 0 (no scan) or the offset of the scan data inside the limit.
 inline bool IsParseCode(int r, size_t limit) {
     return r == -1 || r == 0 || (r > 0 && static_cast<size_t>(r) <= limit);
 }
-// AviOpen: 0, or -1 to -5.
+// AviOpen: 0, -1 to -5, or -6 (a picture size the player does not show).
 inline bool IsOpenCode(int r) {
-    return r <= 0 && r >= -5;
+    return r <= 0 && r >= -6;
 }
 
 // Decodes data (held in a buffer of exactly its size, so any read past the frame's own bytes is

@@ -56,6 +56,10 @@ bool TagIs(const std::string& tag, const char* name) {
     return tag == name;
 }
 
+bool PictureSizeShown(int32_t width, int32_t height) {
+    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide;
+}
+
 }  // namespace
 
 AviMovie::AviMovie(CameraMetadata& metadata, DisplayFlags& flags, const DecoderSwitches& switches,
@@ -168,14 +172,26 @@ bool AviMovie::WalkHeaders() {
     return true;
 }
 
+// Sample planes (only for a size the player shows) and the index; the frame buffer follows once
+// the index says how large the frames in the file are.
 int AviMovie::AllocateBuffers() {
-    int failed = jpeg_.AllocatePlanes(width_, height_);
-    bool size_ok =
-        width_ > 0 && height_ > 0 && width_ <= kMaxPictureSide && height_ <= kMaxPictureSide;
-    if (!size_ok || !TryAssign(frame_buffer_, static_cast<size_t>(width_) * height_ * 3)) ++failed;
+    int failed = PictureSizeShown(width_, height_) ? jpeg_.AllocatePlanes(width_, height_) : 0;
     if (!TryAssign(index_, static_cast<size_t>(index_entries_))) ++failed;
     if (failed) FreeBuffers();
     return failed;
+}
+
+// The frame buffer holds the largest frame the file holds, no more: a header that claims a huge
+// picture in a small file costs no large allocation. A frame larger than width x height x 3 is
+// outside the format and stays unreadable, as it does not fit.
+bool AviMovie::AllocateFrameBuffer() {
+    uint64_t limit = UINT32_MAX;
+    if (PictureSizeShown(width_, height_)) limit = static_cast<uint64_t>(width_) * height_ * 3;
+    uint32_t largest = 0;
+    for (const AviFrameEntry& e : index_)
+        if (e.size <= limit) largest = std::max(largest, e.size);
+    // At least one byte, so that a movie of empty frames still has a buffer to read them into.
+    return TryAssign(frame_buffer_, std::max<uint32_t>(largest, 1));
 }
 
 void AviMovie::FreeBuffers() {
@@ -273,9 +289,13 @@ int AviMovie::AviOpen(const std::string& path) {
         FreeBuffers();
         return kAviOpenFailed;
     }
+    if (!AllocateFrameBuffer()) {
+        FreeBuffers();
+        return -1;
+    }
     ParseFirstFrame();
     if (event_recording_) BuildEventList();
-    return result;
+    return PictureSizeShown(width_, height_) ? kAviOk : kAviPictureSizeUnshown;
 }
 
 int AviMovie::AviReadFrame(int frame, uint8_t* buffer, size_t capacity, uint32_t* offset,

@@ -25,6 +25,10 @@ struct AviFrameEntry {
 constexpr int kAviOk = 0;
 constexpr int kAviOpenFailed = -1;  // cannot open, no "idx1", no frames, bad index entry
 constexpr int kAviBadChunk = -3;    // the indexed chunk is not a "00db" frame (or unreadable)
+// The header's picture size is one the player does not show (a side of 0 or above
+// kMaxPictureSide). The movie is open all the same: its index, frames and camera segments read,
+// but no frame decodes into a picture.
+constexpr int kAviPictureSizeUnshown = -6;
 
 // One open camera movie. The display flags, metadata, switches and diagnostics log are shared
 // with the rest of the player and passed in; the reader owns its file, index, frame buffer and
@@ -40,7 +44,8 @@ class AviMovie {
     // Closes any open movie, then opens path: header fields, "JUNK" model tag and mode,
     // frame index, buffers, frame 0's camera segments and the event list. 0 on success; -1 when
     // the file cannot be opened, has no "idx1", no frames or a bad index entry; -1 to -5 the
-    // negated count of buffer allocations that failed.
+    // negated count of buffer allocations that failed; kAviPictureSizeUnshown when the picture
+    // size is beyond what the player shows (the movie stays open for reading its frames).
     // A recording cut short (a copy that stopped early) keeps only its leading frames whose
     // chunk (header and JPEG bytes) lies wholly inside the file; when not even frame 0's does,
     // it opens as a movie without frames (-1, FrameCount() 0). An "idx1" that is itself cut
@@ -120,6 +125,7 @@ class AviMovie {
     bool WalkHeaders();
     void ApplyJunk(const uint8_t* tag_and_mode);
     int AllocateBuffers();
+    bool AllocateFrameBuffer();
     void FreeBuffers();
     int BuildIndex();
     void ParseFirstFrame();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "media/jpeg/ac_skip_table.h"
 #include "media/jpeg/bit_reader.h"
 #include "media/jpeg/colour_convert.h"
 #include "media/jpeg/idct.h"
@@ -86,10 +87,35 @@ inline int32_t DecodeDcDiff(BitReader& br, const HuffmanTable& t, int& error) {
     return s <= 11 ? ExtendSign(bits, s) : static_cast<int32_t>(bits);
 }
 
-// Skips the AC coefficients of a block (the reduced decode keeps only DC).
-inline void SkipAc(BitReader& br, const AcFastLookup& fast, const AcLookup& ac, int& error) {
+// The tables one component's AC codes are skipped with.
+struct SkipTables {
+    const AcSkipLookup* skip;
+    const AcFastLookup* fast;
+    const AcLookup* ac;
+};
+
+// Skips the AC coefficients of a block (the reduced decode keeps only DC): several whole codes
+// per look-up while they stay clear of position 63, else one code at a time as the full decode
+// reads them.
+inline void SkipAc(BitReader& br, const SkipTables& t, int& error) {
     for (int k = 1; k < 64;) {
-        AcStep st = NextAc(br, fast, ac);
+        br.Fill();
+        // A fill leaves at least 32 bits: room for two look-ups of up to kAcSkipBits each.
+        static_assert(2 * kAcSkipBits <= 32);
+        const AcSkipEntry e = (*t.skip)[br.Peek16() >> (16 - kAcSkipBits)];
+        if (SkipBits(e) && k + SkipAdvance(e) <= 63) {
+            br.Skip(SkipBits(e));
+            if (SkipEndsBlock(e)) return;
+            k += SkipAdvance(e);
+            const AcSkipEntry f = (*t.skip)[br.Peek16() >> (16 - kAcSkipBits)];
+            if (SkipBits(f) && k + SkipAdvance(f) <= 63) {
+                br.Skip(SkipBits(f));
+                if (SkipEndsBlock(f)) return;
+                k += SkipAdvance(f);
+            }
+            continue;
+        }
+        AcStep st = NextAc(br, *t.fast, *t.ac);
         if (st.run < 0) break;
         if (st.value == 0) {
             k += 16;
@@ -205,6 +231,14 @@ void ReportStop(const JpgContext& ctx, int code) {
         ctx.debug_output->Append("Error in GetBits");
 }
 
+// A frame whose SOF0 announces another size than the movie's. Frames without SOF0 are taken to
+// have the movie's size.
+bool FrameSizeDiffers(const JpgContext& ctx) {
+    const JpgTables& t = ctx.tables;
+    if (t.frame_width == 0 && t.frame_height == 0) return false;
+    return t.frame_width != ctx.Width() || t.frame_height != ctx.Height();
+}
+
 // The scan data of a frame, or an empty span when the headers hold no scan.
 struct Scan {
     const uint8_t* data = nullptr;
@@ -228,7 +262,7 @@ int JpgDecodeFrame(JpgContext& ctx, const uint8_t* data, size_t size, Picture& p
     const uint8_t* event = nullptr;
     Scan scan = FindScan(ctx, data, size, &t, &event, true);
     ctx.SetLastEventByte(event ? event[0] : -1);
-    if (!scan.found || !ctx.HasPlanes()) return kJpgNoScan;
+    if (!scan.found) return kJpgNoScan;
 
     uint32_t low = static_cast<uint32_t>(t);
     uint32_t prev = static_cast<uint32_t>(ctx.PreviousCaptureTime());
@@ -236,6 +270,8 @@ int JpgDecodeFrame(JpgContext& ctx, const uint8_t* data, size_t size, Picture& p
     if (capture_time) *capture_time = low;
     ctx.SetPreviousCaptureTime(t);
     ctx.SetLastCaptureTime(t);
+    if (!ctx.HasPlanes()) return kJpgNoPicture;
+    if (FrameSizeDiffers(ctx)) return kJpgSizeMismatch;
 
     const JpgTables& tab = ctx.tables;
     const ComponentTables y_tab{&tab.huffman[0][0], &AcLuminanceLookup(), &AcLuminanceFast(),
@@ -288,10 +324,8 @@ int JpgDecodeDc(JpgContext& ctx, const uint8_t* data, size_t size, uint8_t* luma
     const JpgTables& tab = ctx.tables;
     const HuffmanTable& dc_y = tab.huffman[0][0];
     const HuffmanTable& dc_c = tab.huffman[0][1];
-    const AcLookup& ac_y = AcLuminanceLookup();
-    const AcLookup& ac_c = AcChrominanceLookup();
-    const AcFastLookup& fast_y = AcLuminanceFast();
-    const AcFastLookup& fast_c = AcChrominanceFast();
+    const SkipTables skip_y{&AcLuminanceSkip(), &AcLuminanceFast(), &AcLuminanceLookup()};
+    const SkipTables skip_c{&AcChrominanceSkip(), &AcChrominanceFast(), &AcChrominanceLookup()};
     const int64_t q0 = tab.dc_quant[0], q1 = tab.dc_quant[1];
     const int mcus_across = blocks_across / 2, mcu_rows = block_rows / 2;
 
@@ -305,7 +339,7 @@ int JpgDecodeDc(JpgContext& ctx, const uint8_t* data, size_t size, uint8_t* luma
         for (int mx = 0; mx < mcus_across; ++mx) {
             for (int b = 0; b < 4 && !error; ++b) {
                 add(pred[0], DecodeDcDiff(br, dc_y, error));
-                if (!error) SkipAc(br, fast_y, ac_y, error);
+                if (!error) SkipAc(br, skip_y, error);
                 int64_t v = q0 * pred[0] / 8 + 128;
                 size_t at =
                     static_cast<size_t>(2 * my + (b >> 1)) * blocks_across + 2 * mx + (b & 1);
@@ -319,7 +353,7 @@ int JpgDecodeDc(JpgContext& ctx, const uint8_t* data, size_t size, uint8_t* luma
                     int64_t v = q1 * pred[c] / 8;
                     out[mcu] = static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
                 }
-                if (!error) SkipAc(br, fast_c, ac_c, error);
+                if (!error) SkipAc(br, skip_c, error);
             }
             if (!error && br.Failed()) error = br.StopCode();
             if (error) {

@@ -14,12 +14,18 @@ namespace qv {
 constexpr int kJpgNoScan = -1;
 constexpr int kJpgNoEndOfImage = -4;     // end-of-image check: no 0xD9 behind the scan
 constexpr int kJpgStrayEndOfImage = -5;  // end-of-image check: 0xD9 before any 0xFF
+// The movie's picture size is one the player does not show, so there are no sample planes: the
+// headers are read and the interval reported, nothing is decoded (picture untouched).
+constexpr int kJpgNoPicture = -6;
+// The frame's own SOF0 size differs from the movie's: nothing is decoded (picture untouched), as
+// the scan would fill the wrong part of the planes.
+constexpr int kJpgSizeMismatch = -7;
 
 // Decodes the frame of size bytes at data into picture (which must have the context's width and
 // height). interval_ms receives the time since the previously decoded frame in milliseconds,
 // capture_time the low 32 bits of this frame's capture time. Returns 0 on success, -1 when no
 // scan was found (picture untouched), a positive count of scan bytes taken when the stream
-// stopped early, or -4 / -5 from the end-of-image check.
+// stopped early, -4 / -5 from the end-of-image check, or -6 / -7 above.
 int JpgDecodeFrame(JpgContext& ctx, const uint8_t* data, size_t size, Picture& picture,
                    int32_t* interval_ms, uint32_t* capture_time);
 

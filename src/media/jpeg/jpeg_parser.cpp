@@ -38,6 +38,7 @@ int JpgParseHeaders(JpgContext& ctx, const uint8_t* data, size_t limit, bool fra
     if (capture_time) *capture_time = 0;
     if (event_segment) *event_segment = nullptr;
     ctx.metadata.diag_present = false;
+    ctx.tables.frame_width = ctx.tables.frame_height = 0;
     if (!data || limit < 2 || data[0] != 0xFF || data[1] != 0xD8) return -1;
     if (limit <= 2) return 0;
 
@@ -59,6 +60,11 @@ int JpgParseHeaders(JpgContext& ctx, const uint8_t* data, size_t limit, bool fra
                 LoadHuffmanTable(ctx.tables, payload);
                 break;
             case kSOF0:
+                // B.2.2: precision, lines (Y), samples per line (X), components.
+                if (payload.Has(0, 5)) {
+                    ctx.tables.frame_height = (payload.data[1] << 8) | payload.data[2];
+                    ctx.tables.frame_width = (payload.data[3] << 8) | payload.data[4];
+                }
                 if ((frame_header || scan_header) && payload.Has(5, 1) && payload.data[5] > 4)
                     return 0;
                 break;

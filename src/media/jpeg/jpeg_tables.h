@@ -26,6 +26,9 @@ struct JpgTables {
     std::array<int32_t, 2> dc_quant{};
     // [class][identifier]: class 0 DC, class 1 AC (stored, not used: AC uses the standard tables).
     std::array<std::array<HuffmanTable, 2>, 2> huffman{};
+    // Picture size announced by the frame's own SOF0 header; 0 when the frame has none.
+    int32_t frame_width = 0;
+    int32_t frame_height = 0;
 };
 
 // Scale factor of each zigzag position: 128 / (a(u) a(v)), a(0) = 1, a(k) = sqrt(2) cos(k pi/16).

@@ -6,6 +6,20 @@
 
 namespace qv::mpeg4 {
 
+namespace {
+
+// Dequantised values are not clamped to 12 bits: real streams carry 2048..4095 (an inter level of
+// 32 at quantiser 31 gives 2112), and clamping them changes the picture and the mismatch sum.
+// Only values the transform cannot take are limited: it multiplies each coefficient by 8 in 16
+// bits, so |v| >= 4096 would wrap. Such values come only from damaged or hostile streams.
+constexpr int32_t kTransformLimit = 4095;
+
+inline int32_t LimitForTransform(int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, -kTransformLimit, kTransformLimit));
+}
+
+}  // namespace
+
 int32_t LumaDcScaler(int32_t q) {
     if (q <= 4) return 8;
     if (q <= 8) return 2 * q;
@@ -24,8 +38,8 @@ void DequantTables::Build(int32_t q) {
     luma_dc_scaler = LumaDcScaler(q);
     chroma_dc_scaler = ChromaDcScaler(q);
     for (int i = 0; i < 64; ++i) {
-        intra[i] = kDefaultIntraMatrix[i] * q * 100 / 800;
-        inter[i] = kDefaultInterMatrix[i] * q * 100 / 800;
+        intra[i] = kDefaultIntraMatrix[i] * q;
+        inter[i] = kDefaultInterMatrix[i] * q;
     }
     intra[0] = luma_dc_scaler;
 }
@@ -37,18 +51,19 @@ void DequantiseBlock(int32_t* block, uint8_t* nonzero, int& count, bool intra, b
     for (int k = 0; k < count; ++k) {
         int i = nonzero[k];
         if (intra && i == 0) continue;
-        // Levels are at most 12 bits, multipliers below 256: the product fits 32 bits.
-        int32_t c = 2 * block[i];
+        // ISO/IEC 14496-2 7.4.4.2: ((2 level + k) x W x q) / 16, the division truncating toward
+        // zero. W x q is kept whole: dividing it by 8 ahead of the level (as a cached multiplier
+        // would) loses up to 7/8 per level step, which shows as colour steps of 10 and more at
+        // saturated edges. 64 bits, as DQUANT may carry q far past 31 in a damaged stream.
+        int64_t c = 2 * static_cast<int64_t>(block[i]);
         if (!intra) c += (c > 0) - (c < 0);
-        // Coefficients are kept in the 12-bit range of ISO/IEC 14496-2 7.4.3.2, which also keeps
-        // the 16-bit inverse transform from overflowing on hostile streams.
-        int32_t v = std::clamp((c * mult[i]) >> 1, -2048, 2047);
-        block[i] = v;
-        sum += v;
+        int64_t v = c * mult[i] / 16;
+        block[i] = LimitForTransform(v);
+        sum += block[i];
     }
     if (intra) {
         int32_t dc = block[0] * (chroma ? t.chroma_dc_scaler : t.luma_dc_scaler);
-        block[0] = std::clamp<int32_t>(dc, -2048, 2047);
+        block[0] = LimitForTransform(dc);
         sum += block[0];
     }
     if ((sum & 1) == 0) {

@@ -1,5 +1,5 @@
 // Inverse quantisation of one 8x8 block: the MPEG method with the default matrices (ISO/IEC
-// 14496-2 7.4.4.2), with multipliers cached per quantiser, and mismatch control.
+// 14496-2 7.4.4.2), with the products W x q cached per quantiser, and mismatch control.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,7 @@ namespace qv::mpeg4 {
 
 struct DequantTables {
     int32_t quantiser = -1;  // the value the tables were built for
-    int32_t intra[64] = {};  // raster order; position 0 holds the luma DC scaler
+    int32_t intra[64] = {};  // W x q in raster order; position 0 holds the luma DC scaler
     int32_t inter[64] = {};
     int32_t luma_dc_scaler = 8;
     int32_t chroma_dc_scaler = 8;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "media/mpeg4/yuv_rgb_lanes.h"
+#include "media/simd/simd_target.h"
+
 namespace qv::mpeg4 {
 
 YuvTables::YuvTables() {
@@ -29,6 +32,18 @@ inline uint8_t Saturate(int32_t v) {
 
 void ConvertToRgb(const uint8_t* y, int32_t y_stride, const uint8_t* u, const uint8_t* v,
                   int32_t c_stride, int32_t width, int32_t height, Picture& picture) {
+#if QV_X86_SIMD
+    switch (simd::ActiveTarget()) {
+        case simd::Target::kAvx2:
+            return ConvertToRgbAvx2(y, y_stride, u, v, c_stride, width, height,
+                                    picture.pixels.data(), picture.Stride());
+        case simd::Target::kSse2:
+            return ConvertToRgbSse2(y, y_stride, u, v, c_stride, width, height,
+                                    picture.pixels.data(), picture.Stride());
+        case simd::Target::kPlain:
+            break;
+    }
+#endif
     const YuvTables& t = ColourTables();
     for (int32_t row = 0; row < height; ++row) {
         const uint8_t* ys = y + static_cast<size_t>(row) * y_stride;

@@ -1,0 +1,100 @@
+// Every instruction-set target of the deblocking filter and the colour conversion gives the bytes
+// (and edge counts) of the plain loops, on planes made to reach both filter modes, odd sizes and
+// quantisers outside 1..31.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "media/mpeg4/deblock.h"
+#include "media/mpeg4/yuv_rgb.h"
+#include "media/simd/simd_target.h"
+
+namespace {
+
+using qv::simd::Target;
+
+const Target kTargets[] = {Target::kSse2, Target::kAvx2};
+
+struct ForcedTarget {
+    explicit ForcedTarget(Target t) : ok(qv::simd::ForceTarget(t)) {}
+    ~ForcedTarget() { qv::simd::ForceTarget(qv::simd::BestTarget()); }
+    bool ok;
+};
+
+// 8x8 blocks of one level each; blocks with a small spread take the DC offset mode, the others
+// the default mode or none.
+std::vector<uint8_t> BlockyPlane(int w, int h, uint32_t seed) {
+    std::mt19937 rng(seed);
+    std::vector<uint8_t> p(static_cast<size_t>(w) * h);
+    std::vector<int> level((w / 8 + 1) * (h / 8 + 1)), spread(level.size());
+    for (size_t i = 0; i < level.size(); ++i) {
+        level[i] = static_cast<int>(rng() % 256);
+        spread[i] = std::vector<int>{0, 1, 2, 3, 12, 255}[rng() % 6];
+    }
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const size_t b = static_cast<size_t>(y / 8) * (w / 8 + 1) + x / 8;
+            const int v = level[b] + static_cast<int>(rng() % (spread[b] + 1)) - spread[b] / 2;
+            p[static_cast<size_t>(y) * w + x] = static_cast<uint8_t>(std::clamp(v, 0, 255));
+        }
+    return p;
+}
+
+TEST(SimdTargets, DeblockingMatchesThePlainFilter) {
+    const int sizes[][2] = {{176, 144}, {100, 60}, {33, 17}, {13, 29}, {16, 16}, {320, 24}};
+    qv::mpeg4::DeblockCounters all;
+    for (Target t : kTargets) {
+        uint32_t seed = 1;
+        for (const auto& s : sizes) {
+            for (int qp : {1, 3, 8, 17, 31, 3000, -4}) {
+                std::vector<uint8_t> plain = BlockyPlane(s[0], s[1], ++seed), lanes = plain;
+                qv::mpeg4::DeblockCounters cp, cl;
+                {
+                    ForcedTarget f(Target::kPlain);
+                    qv::mpeg4::DeblockPlane(plain.data(), s[0], s[1], s[0], qp, &cp);
+                }
+                ForcedTarget f(t);
+                if (!f.ok)
+                    GTEST_SKIP() << qv::simd::TargetName(t) << " is not offered by this processor";
+                qv::mpeg4::DeblockPlane(lanes.data(), s[0], s[1], s[0], qp, &cl);
+                ASSERT_EQ(plain, lanes)
+                    << qv::simd::TargetName(t) << " " << s[0] << "x" << s[1] << " qp " << qp;
+                EXPECT_EQ(cp.default_mode, cl.default_mode);
+                EXPECT_EQ(cp.dc_offset_mode, cl.dc_offset_mode);
+                all.default_mode += cp.default_mode;
+                all.dc_offset_mode += cp.dc_offset_mode;
+            }
+        }
+    }
+    EXPECT_GT(all.default_mode, 1000) << "the planes reach the default mode";
+    EXPECT_GT(all.dc_offset_mode, 1000) << "the planes reach the DC offset mode";
+}
+
+TEST(SimdTargets, ColourConversionMatchesThePlainLoop) {
+    std::mt19937 rng(5);
+    for (Target t : kTargets) {
+        for (int w : {2, 14, 16, 18, 46, 176}) {
+            const int h = 6, cs = w / 2 + 3;
+            std::vector<uint8_t> y(static_cast<size_t>(w + 5) * h), u(cs * h), v(cs * h);
+            for (auto* p : {&y, &u, &v})
+                for (auto& b : *p)
+                    b = static_cast<uint8_t>(rng());
+            qv::Picture plain, lanes;
+            plain.Allocate(w, h);
+            lanes.Allocate(w, h);
+            {
+                ForcedTarget f(Target::kPlain);
+                qv::mpeg4::ConvertToRgb(y.data(), w + 5, u.data(), v.data(), cs, w, h, plain);
+            }
+            ForcedTarget f(t);
+            if (!f.ok)
+                GTEST_SKIP() << qv::simd::TargetName(t) << " is not offered by this processor";
+            qv::mpeg4::ConvertToRgb(y.data(), w + 5, u.data(), v.data(), cs, w, h, lanes);
+            ASSERT_EQ(plain.pixels, lanes.pixels) << qv::simd::TargetName(t) << " width " << w;
+        }
+    }
+}
+
+}  // namespace
