@@ -58,7 +58,7 @@ class CameraAviReader final : public AviReader {
     const std::string& SourcePath() const override { return export_.SourcePath(); }
     uint32_t HeaderLength() const override { return export_.HeaderLength(); }
     bool ReadHead(uint8_t* out, size_t n) override { return export_.ReadHead(out, n); }
-    uint32_t FrameSize(int frame) const override { return export_.FrameSize(frame); }
+    uint32_t IndexedFrameSize(int frame) const override { return export_.IndexedFrameSize(frame); }
     bool ReadFrameBytes(int frame, const uint8_t*& data, uint32_t& size) override {
         return export_.ReadFrameBytes(frame, data, size);
     }

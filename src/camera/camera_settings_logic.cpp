@@ -99,60 +99,34 @@ int CameraSettingsLogic::Carry(int field, int value) {
     return value % 60;
 }
 
-void CameraSettingsLogic::udMinutesClick(int position) {
+void CameraSettingsLogic::ArrowClick(int field, int position) {
+    const size_t f = static_cast<size_t>(field);
     if (hours_ == 12 || hours_ == 24) {
         host_.Beep();
-        arrows[1] = 0;
+        arrows[f] = 0;
         return;
     }
     arrow_ = true;
-    Carry(1, Number(edits[1]) < 0 ? 0 : Number(edits[1]));
-    arrows[1] = position;
-    edtMinutesChange(std::to_string(position));
+    const int typed = Number(edits[f]);
+    Carry(field, typed < 0 ? 0 : typed);
+    arrows[f] = position;
+    FieldChange(field, std::to_string(position));
     arrow_ = false;
 }
 
-void CameraSettingsLogic::udSecondsClick(int position) {
-    if (hours_ == 12 || hours_ == 24) {
-        host_.Beep();
-        arrows[2] = 0;
-        return;
-    }
-    arrow_ = true;
-    Carry(2, Number(edits[2]) < 0 ? 0 : Number(edits[2]));
-    arrows[2] = position;
-    edtSecondsChange(std::to_string(position));
-    arrow_ = false;
-}
-
-void CameraSettingsLogic::edtMinutesChange(const std::string& text) {
-    edits[1] = text;
+void CameraSettingsLogic::FieldChange(int field, const std::string& text) {
+    edits[static_cast<size_t>(field)] = text;
     if (!arrow_ || filling_) return;
     const int v = Number(text);
     if (v < 0) return;
-    SetField(1, Carry(1, v));
-    arrows[1] = minutes_;
+    SetField(field, Carry(field, v));
+    arrows[static_cast<size_t>(field)] = field == 1 ? minutes_ : seconds_;
 }
 
-void CameraSettingsLogic::edtSecondsChange(const std::string& text) {
-    edits[2] = text;
-    if (!arrow_ || filling_) return;
-    const int v = Number(text);
-    if (v < 0) return;
-    SetField(2, Carry(2, v));
-    arrows[2] = seconds_;
-}
-
-void CameraSettingsLogic::edtMinutesExit() {
-    const int v = Number(edits[1]);
-    SetField(1, Carry(1, v < 0 ? 0 : v));
-    arrows[1] = minutes_;
-}
-
-void CameraSettingsLogic::edtSecondsExit() {
-    const int v = Number(edits[2]);
-    SetField(2, Carry(2, v < 0 ? 0 : v));
-    arrows[2] = seconds_;
+void CameraSettingsLogic::FieldExit(int field) {
+    const int v = Number(edits[static_cast<size_t>(field)]);
+    SetField(field, Carry(field, v < 0 ? 0 : v));
+    arrows[static_cast<size_t>(field)] = field == 1 ? minutes_ : seconds_;
 }
 
 bool CameraSettingsLogic::KeyPress(int field, char key) {

@@ -48,12 +48,12 @@ class CameraSettingsLogic {
     void rgSwitchClick(int position);
     void edtHoursChange(const std::string& text);
     void udHoursClick(int position);
-    void udMinutesClick(int position);
-    void udSecondsClick(int position);
-    void edtMinutesChange(const std::string& text);
-    void edtSecondsChange(const std::string& text);
-    void edtMinutesExit();
-    void edtSecondsExit();
+    void udMinutesClick(int position) { ArrowClick(1, position); }
+    void udSecondsClick(int position) { ArrowClick(2, position); }
+    void edtMinutesChange(const std::string& text) { FieldChange(1, text); }
+    void edtSecondsChange(const std::string& text) { FieldChange(2, text); }
+    void edtMinutesExit() { FieldExit(1); }
+    void edtSecondsExit() { FieldExit(2); }
     // The key filter of the three edits (field 0 hours, 1 minutes, 2 seconds). True when the key
     // is swallowed.
     bool KeyPress(int field, char key);
@@ -85,6 +85,10 @@ class CameraSettingsLogic {
     int EditedSeconds() const;
     void ShowInterval(int seconds);
     void SetField(int field, int value);
+    // The minutes (1) or seconds (2) arrow, edit and leaving the edit.
+    void ArrowClick(int field, int position);
+    void FieldChange(int field, const std::string& text);
+    void FieldExit(int field);
     // Carries sixties of a field into the next larger one; returns the rest.
     int Carry(int field, int value);
 

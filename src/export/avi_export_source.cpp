@@ -14,7 +14,7 @@ bool AviExportSource::ReadHead(uint8_t* out, size_t n) {
     return f.OpenRead(path_) && f.ReadAt(0, out, n);
 }
 
-uint32_t AviExportSource::FrameSize(int frame) const {
+uint32_t AviExportSource::IndexedFrameSize(int frame) const {
     const auto& index = movie_.FrameIndex();
     if (frame < 0 || static_cast<size_t>(frame) >= index.size()) return 0;
     return index[static_cast<size_t>(frame)].size;

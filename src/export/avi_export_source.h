@@ -21,7 +21,7 @@ class AviExportSource final : public ExportSource {
     const std::string& SourcePath() const override { return path_; }
     uint32_t HeaderLength() const override;
     bool ReadHead(uint8_t* out, size_t n) override;
-    uint32_t FrameSize(int frame) const override;
+    uint32_t IndexedFrameSize(int frame) const override;
     bool ReadFrameBytes(int frame, const uint8_t*& data, uint32_t& size) override;
 
   private:

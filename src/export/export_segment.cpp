@@ -44,7 +44,7 @@ bool BuildIndex(const ExportSource& src, const Range& r, uint32_t header_length,
     uint64_t p = uint64_t{header_length} + 8 + index.size() + 12;  // first chunk header
     uint64_t s = 4;
     for (int i = 0; i < r.count; ++i) {
-        const uint32_t z = src.FrameSize(r.Frame(i));
+        const uint32_t z = src.IndexedFrameSize(r.Frame(i));
         uint8_t* e = index.data() + static_cast<size_t>(i) * 16;
         std::memcpy(e, "00db", 4);
         PutLe32(e + 4, 16);
@@ -102,7 +102,7 @@ int WriteAvi(ExportSource& src, const Range& r, const std::string& path, Buffers
         uint32_t z = 0;
         // A frame that cannot be read, or reads other than its index says, fails the export
         // instead of leaving other bytes under its name.
-        if (!src.ReadFrameBytes(f, data, z) || z != src.FrameSize(f)) {
+        if (!src.ReadFrameBytes(f, data, z) || z != src.IndexedFrameSize(f)) {
             w.ReportFailure(FrameUnreadable(src, f));
             return kExportWriteFailed;
         }

@@ -23,7 +23,7 @@ class ExportSource {
     // Reads the first n bytes of the source file into out.
     virtual bool ReadHead(uint8_t* out, size_t n) = 0;
     // The JPEG size of a frame as the index lists it.
-    virtual uint32_t FrameSize(int frame) const = 0;
+    virtual uint32_t IndexedFrameSize(int frame) const = 0;
     // Reads a frame's JPEG bytes (data stays valid until the next read). False when the frame
     // cannot be read.
     virtual bool ReadFrameBytes(int frame, const uint8_t*& data, uint32_t& size) = 0;

@@ -196,7 +196,7 @@ class FakeAviReader : public AviReader {
     const std::string& SourcePath() const override { return path_; }
     uint32_t HeaderLength() const override { return 0; }
     bool ReadHead(uint8_t*, size_t) override { return false; }
-    uint32_t FrameSize(int) const override { return 0; }
+    uint32_t IndexedFrameSize(int) const override { return 0; }
     bool ReadFrameBytes(int, const uint8_t*&, uint32_t&) override { return false; }
     std::vector<int> loaded;  // frames the search decoded, in order
 

@@ -10,6 +10,7 @@
 #include "fakes.h"
 #include "fixtures/camera_recording.h"
 #include "fixtures/reference_decoder.h"
+#include "shell_output.h"
 
 namespace qv::app {
 namespace {
@@ -30,14 +31,7 @@ class SaveFrameTest : public ::testing::Test {
     MainWindowLogic logic;
 };
 
-std::string Shell(const std::string& cmd) {
-    std::string out;
-    std::unique_ptr<FILE, int (*)(FILE*)> p(::popen(cmd.c_str(), "r"), ::pclose);
-    char buf[256];
-    while (p && std::fgets(buf, sizeof buf, p.get()))
-        out += buf;
-    return out;
-}
+using qv::testing::ShellOutput;
 
 TEST(SaveFrameName, NumbersWidenAndTkmPositionsAreHexadecimal) {
     EXPECT_EQ(SaveFrameName(kAvi, 1), "tkfrm00001.jpg");
@@ -79,8 +73,8 @@ TEST_F(SaveFrameTest, MpegPictureIsSavedAsABitmapOfItsSize) {
     logic.SaveCurrent2Click();
     const std::string name = platform.save_requests.at(0).file_name;
     EXPECT_EQ(name.substr(name.size() - 4), ".bmp") << name;
-    if (Shell("command -v ffprobe").empty()) GTEST_SKIP() << "ffprobe not installed";
-    EXPECT_EQ(Shell("ffprobe -v error -show_entries stream=width,height -of csv=p=0 " + bmp),
+    if (ShellOutput("command -v ffprobe").empty()) GTEST_SKIP() << "ffprobe not installed";
+    EXPECT_EQ(ShellOutput("ffprobe -v error -show_entries stream=width,height -of csv=p=0 " + bmp),
               "176,144\n");
 }
 

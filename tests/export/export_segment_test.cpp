@@ -11,6 +11,7 @@
 #include "export/avi_export_source.h"
 #include "export/export_segment.h"
 #include "fixtures/camera_recording.h"
+#include "shell_output.h"
 
 namespace qv::exports {
 namespace {
@@ -192,25 +193,18 @@ TEST_F(ExportTest, FailedWritesAreReportedAndLeaveNoFileThatLooksComplete) {
     EXPECT_EQ(window.failures.back().rfind("3 of 3 pictures could not be written", 0), 0u);
 }
 
-std::string Shell(const std::string& cmd) {
-    std::string out;
-    std::unique_ptr<FILE, int (*)(FILE*)> p(::popen(cmd.c_str(), "r"), ::pclose);
-    char buf[256];
-    while (p && std::fgets(buf, sizeof buf, p.get()))
-        out += buf;
-    return out;
-}
+using qv::testing::ShellOutput;
 
 TEST_F(ExportTest, FfprobeCountsTheFramesAndFfmpegCopiesThemOutUnchanged) {
-    if (Shell("command -v ffprobe").empty()) GTEST_SKIP() << "ffmpeg not installed";
+    if (ShellOutput("command -v ffprobe").empty()) GTEST_SKIP() << "ffmpeg not installed";
     Open();
     const std::string out = (dir / "probe.avi").string();
     ASSERT_EQ(Export(2, 11, 2, out), kExportOk);  // frames 2, 5, 8, 11
-    EXPECT_EQ(Shell("ffprobe -v error -count_frames -select_streams v:0 -show_entries "
-                    "stream=nb_read_frames -of csv=p=0 " +
-                    out),
+    EXPECT_EQ(ShellOutput("ffprobe -v error -count_frames -select_streams v:0 -show_entries "
+                          "stream=nb_read_frames -of csv=p=0 " +
+                          out),
               "4\n");
-    Shell("ffmpeg -v error -i " + out + " -c copy -f image2 " + (dir / "c%02d.jpg").string());
+    ShellOutput("ffmpeg -v error -i " + out + " -c copy -f image2 " + (dir / "c%02d.jpg").string());
     for (int i = 0; i < 4; ++i) {
         char name[16];
         std::snprintf(name, sizeof name, "c%02d.jpg", i + 1);
