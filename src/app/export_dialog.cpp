@@ -74,7 +74,8 @@ void ExportDialog::BitBtn1Click() {
 }
 
 void ExportDialog::PrimeRange(int frames) {
-    edtExtractFirst = "1";
+    // Both numbers go through to_string: gcc 12's -O3 takes the literal's copy for an overlap.
+    edtExtractFirst = std::to_string(1);
     edtExtractLast = std::to_string(frames);
 }
 
