@@ -8,7 +8,7 @@
 #include "audio/ima_adpcm.h"
 #include "audio/wav_writer.h"
 #include "audio/wave_format.h"
-#include "cli/commands.h"
+#include "cli/avi_session.h"
 #include "media/mpeg4/stream_decoder.h"
 #include "media/recording_kind.h"
 
@@ -101,7 +101,7 @@ int AudioTkm(const Args& args) {
     audio::WavWriter writer;
     if (!writer.Create(o.output,
                        o.adpcm ? sound : audio::Pcm16Format(sound.channels, sound.samples_per_sec)))
-        return Fail("cannot write " + o.output + ": " + writer.LastError());
+        return Fail("cannot write " + o.output + ": " + ReasonOnly(writer.LastError()));
 
     // The sound in front of every picture, up to the last picture playback would show.
     WavSink sink(writer, o.adpcm);

@@ -1,5 +1,6 @@
 #include "cli/avi_session.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,7 +12,8 @@ std::string OpenFailureText(int result, const std::string& path, const AviMovie&
                std::to_string(movie.Height()) + " of " + path +
                " is beyond what the player shows (1 to " + std::to_string(kMaxPictureSide) +
                " a side)";
-    if (movie.FrameCount() == -1 && !movie.IsOpen()) return "cannot open " + path;
+    if (movie.FrameCount() == -1 && !movie.IsOpen())
+        return "cannot open " + path + ": " + OpenReason(path);
     if (result < -1)
         return "not enough memory for the buffers of " + path + " (" + std::to_string(-result) +
                " allocations failed)";
@@ -63,10 +65,22 @@ bool HasFlag(const Args& args, const char* name) {
 bool ParseInt(const std::string& text, int64_t& out) {
     if (text.empty()) return false;
     char* end = nullptr;
+    errno = 0;
     long long v = std::strtoll(text.c_str(), &end, 10);
-    if (*end != '\0') return false;
+    if (*end != '\0' || errno == ERANGE) return false;
     out = v;
     return true;
+}
+
+std::string ReasonOnly(const std::string& error) {
+    const size_t colon = error.rfind(": ");
+    return colon == std::string::npos ? error : error.substr(colon + 2);
+}
+
+std::string OpenReason(const std::string& path) {
+    platform::File f;
+    if (f.OpenRead(path)) return "not readable";
+    return ReasonOnly(f.LastError());
 }
 
 std::string JsonString(const std::string& text) {

@@ -35,8 +35,14 @@ std::string FrameSizeMismatchText(int frame, const AviMovie& movie);
 // The value behind an option ("--first 3"), or nullptr when absent. A missing value sets error.
 const std::string* OptionValue(const Args& args, const char* name, bool& error);
 bool HasFlag(const Args& args, const char* name);
-// Parses a whole decimal number; false when the text is not one.
+// Parses a whole decimal number; false when the text is not one or does not fit 64 bits.
 bool ParseInt(const std::string& text, int64_t& out);
+
+// The system's reason of an error text that starts with the file's name ("X: No such file or
+// directory" gives "No such file or directory"), so a message names the file once.
+std::string ReasonOnly(const std::string& error);
+// Why a file cannot be opened for reading ("No such file or directory", "it is a folder").
+std::string OpenReason(const std::string& path);
 
 // A JSON string literal of text (quotes and escapes included).
 std::string JsonString(const std::string& text);

@@ -1,4 +1,6 @@
-#include "cli/commands.h"
+#include <filesystem>
+
+#include "cli/avi_session.h"
 #include "media/recording_kind.h"
 
 namespace qv::cli {
@@ -11,10 +13,21 @@ const std::string* FirstPath(const Args& args) {
     return nullptr;
 }
 
-int ByKind(const Args& args, int (*avi)(const Args&), int (*stream)(const Args&)) {
+// Runs the command's handler for the recording's kind. accepts says, for a kind the command does
+// not take, which recordings it reads.
+int ByKind(const Args& args, int (*avi)(const Args&), int (*stream)(const Args&),
+           const char* accepts = nullptr) {
     const std::string* path = FirstPath(args);
     if (!path) return Fail("no recording named");
-    switch (RecordingKindOf(*path)) {
+    const RecordingKind kind = RecordingKindOf(*path);
+    std::error_code ec;
+    if (kind == RecordingKind::None || !std::filesystem::is_regular_file(*path, ec)) {
+        if (!std::filesystem::exists(*path, ec) || std::filesystem::is_directory(*path, ec))
+            return Fail("cannot open " + *path + ": " +
+                        (std::filesystem::is_directory(*path, ec) ? std::string("it is a folder")
+                                                                  : OpenReason(*path)));
+    }
+    switch (kind) {
         case RecordingKind::Avi:
             if (avi) return avi(args);
             break;
@@ -25,23 +38,25 @@ int ByKind(const Args& args, int (*avi)(const Args&), int (*stream)(const Args&)
         case RecordingKind::None:
             break;
     }
-    return Fail("unknown kind of recording: " + *path);
+    if (kind != RecordingKind::None && accepts)
+        return Fail(std::string("this command reads ") + accepts + "; " + *path + " is not one");
+    return Fail("unknown kind of recording: " + *path + " (recordings are .avi, .m4v or .tkm)");
 }
 
 int RunInfo(const Args& args) {
     return ByKind(args, InfoAvi, InfoStream);
 }
 int RunFrames(const Args& args) {
-    return ByKind(args, FramesAvi, nullptr);
+    return ByKind(args, FramesAvi, nullptr, "camera AVI recordings (.avi)");
 }
 int RunDecode(const Args& args) {
     return ByKind(args, DecodeAvi, DecodeStream);
 }
 int RunAudio(const Args& args) {
-    return ByKind(args, nullptr, AudioTkm);
+    return ByKind(args, nullptr, AudioTkm, ".tkm recordings, the only ones with sound");
 }
 int RunExport(const Args& args) {
-    return ByKind(args, ExportCommand, nullptr);
+    return ByKind(args, ExportCommand, nullptr, "camera AVI recordings (.avi)");
 }
 
 }  // namespace

@@ -17,6 +17,10 @@ int DecodeAvi(const Args& args) {
     int64_t frame = 0;
     if (!ParseInt(*frame_text, frame) || frame < 1)
         return Fail("--frame needs a frame number from 1: " + *frame_text);
+    // Deblocking belongs to MPEG-4 pictures; a value is still checked, not taken blindly.
+    const std::string* deblock = OptionValue(args, "--deblock", bad);
+    if (bad || (deblock && *deblock != "0" && *deblock != "1" && *deblock != "2"))
+        return Fail("--deblock takes 0, 1 or 2");
 
     AviSession s;
     s.switches.cbForceBW = HasFlag(args, "--grey");
@@ -34,7 +38,8 @@ int DecodeAvi(const Args& args) {
     if (r == kJpgNoScan) return Fail("frame " + std::to_string(frame) + " holds no picture scan");
     if (r == kJpgSizeMismatch) return Fail(FrameSizeMismatchText(static_cast<int>(frame), s.movie));
     std::string error;
-    if (!WriteBmp24(*out, picture, error)) return Fail(error);
+    if (!WriteBmp24(*out, picture, error))
+        return Fail("cannot write " + *out + ": " + ReasonOnly(error));
     if (r > 0)
         std::fprintf(stderr, "qvplay-cli: frame %lld stopped early after %d scan bytes\n",
                      static_cast<long long>(frame), r);

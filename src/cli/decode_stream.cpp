@@ -2,7 +2,7 @@
 // order) and writes it as a 24-bit bitmap, shown through the selected deblocking method.
 #include <string>
 
-#include "cli/commands.h"
+#include "cli/avi_session.h"
 #include "media/mpeg4/stream_decoder.h"
 #include "media/picture/bmp_file.h"
 
@@ -10,14 +10,16 @@ namespace qv::cli {
 
 int DecodeStream(const Args& args) {
     std::string path, out;
-    long frame = 0;
+    int64_t frame = 0;
     int deblock = mpeg4::kDeblockEdges;
     bool grey = false, trace = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         bool has_value = i + 1 < args.size();
         if (a == "--frame" && has_value) {
-            frame = std::strtol(args[++i].c_str(), nullptr, 10);
+            const std::string& v = args[++i];
+            if (!ParseInt(v, frame) || frame < 1)
+                return Fail("--frame needs a picture number from 1: " + v);
         } else if (a == "-o" && has_value) {
             out = args[++i];
         } else if (a == "--deblock" && has_value) {
@@ -40,17 +42,20 @@ int DecodeStream(const Args& args) {
     if (trace) decoder.log.SetSink(stderr);
     decoder.deblock_method = deblock;
     decoder.SetForceGrey(grey);
+    if (path.empty()) return Fail("no recording named");
     if (decoder.OpenStreamFile(path) <= 0)
         return Fail("cannot open " + path + ": " + decoder.LastError());
     Picture picture;
     picture.Allocate(decoder.Width(), decoder.Height());
-    for (long n = 1; n <= frame; ++n) {
+    for (int64_t n = 1; n <= frame; ++n) {
         Picture* target = n == frame ? &picture : nullptr;
         if (decoder.DecodeNextFrame(target, nullptr, false, nullptr, nullptr, nullptr) < 0)
-            return Fail(path + " has no picture " + std::to_string(n));
+            return Fail(path + " has " + std::to_string(n - 1) + " pictures; there is no picture " +
+                        std::to_string(frame));
     }
     std::string error;
-    if (!WriteBmp24(out, picture, error)) return Fail(error);
+    if (!WriteBmp24(out, picture, error))
+        return Fail("cannot write " + out + ": " + ReasonOnly(error));
     return 0;
 }
 

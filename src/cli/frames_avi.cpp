@@ -14,7 +14,7 @@ namespace {
 struct Row {
     int frame = 0;
     uint32_t offset = 0, size = 0;
-    uint32_t capture_time = 0;
+    long long capture_time = 0;  // hundredths of a second since 2004-01-01, all 48 bits
     std::string date, time;
     int32_t interval_ms = 0;
     bool event = false;
@@ -23,7 +23,7 @@ struct Row {
 
 void PrintJsonRow(const Row& r, const CameraMetadata& m, bool first) {
     std::printf(
-        "%s\n  {\"frame\": %d, \"offset\": %u, \"size\": %u, \"capture_time\": %u, \"date\": %s, "
+        "%s\n  {\"frame\": %d, \"offset\": %u, \"size\": %u, \"capture_time\": %lld, \"date\": %s, "
         "\"time\": %s, \"interval_ms\": %d, \"event\": %s, \"pir\": %d, \"pir_onset\": %d, "
         "\"model\": %d, \"quality\": %d, \"flicker\": %d, \"scene\": %d, \"custom_expo\": %d, "
         "\"timer_start\": %d, \"timer_stop\": %d, \"time_stamp\": %d, \"led\": %d, "
@@ -44,7 +44,7 @@ void PrintTextHeader() {
 
 void PrintTextRow(const Row& r, const CameraMetadata& m) {
     std::printf(
-        "%6d %10u %7u %12u %10s %8s %9d %5d %3d %5d %5d %3d %3d %3d %3d %3d %3d %2d %3d %3d "
+        "%6d %10u %7u %12lld %10s %8s %9d %5d %3d %5d %5d %3d %3d %3d %3d %3d %3d %2d %3d %3d "
         "%-15s %6d\n",
         r.frame + 1, r.offset, r.size, r.capture_time, r.date.c_str(), r.time.c_str(),
         r.interval_ms, r.event ? 1 : 0, m.bPIR, m.bPIROnset, m.nModel, m.nQuality, m.nFlicker,
@@ -80,6 +80,9 @@ int FramesAvi(const Args& args) {
     int first = 0, last = 0;
     if (!ReadRange(args, movie.FrameCount(), first, last))
         return Fail("--first and --last need frame numbers from 1");
+    if (first > last)
+        return Fail("--last " + std::to_string(last) + " comes before --first " +
+                    std::to_string(first));
     bool json = HasFlag(args, "--json");
     // Without sample planes (a size the player does not show) nothing decodes into the picture.
     Picture picture;
@@ -99,7 +102,7 @@ int FramesAvi(const Args& args) {
             movie.AviSetFrame(f);
             r.decode_result = movie.AviDecodeCurrent(picture);
             r.interval_ms = movie.LastIntervalMs();
-            r.capture_time = movie.LastCaptureTimeLow();
+            r.capture_time = movie.Jpeg().LastCaptureTime();
             int event = movie.Jpeg().LastEventByte();
             r.event = event >= 0 && (event & 0x80);
         }

@@ -82,6 +82,9 @@ TEST(CliFrames, RowsFollowPlaybackOrderAndRange) {
     std::string frame2 = "\"frame\": 2, \"offset\": " + std::to_string(rec.avi.chunk_offsets[2]) +
                          ", \"size\": " + std::to_string(rec.frames[2].size());
     EXPECT_NE(all.out.find(frame2), std::string::npos) << all.out;
+    // The capture time in full: all 48 bits of hundredths since 2004, not the low 32.
+    EXPECT_NE(all.out.find("\"capture_time\": " + std::to_string(rec.capture_times[2]) + ","),
+              std::string::npos);
     EXPECT_NE(all.out.find("\"interval_ms\": 1500, \"event\": true, \"pir\": 0"), std::string::npos)
         << "frame 4 is an event frame";
     EXPECT_NE(all.out.find("\"pir\": 1, \"pir_onset\": 1"), std::string::npos);
@@ -137,13 +140,24 @@ TEST(Cli, ErrorsGoToStderrWithNonZeroExit) {
         "decode " + path + " --frame 0 -o " + (TempDir() / "x.bmp").string(),
         "decode " + path + " --frame 1",
         "frames " + path + " --first x",
+        "frames " + path + " --first 2 --last 1",
+        "decode " + path + " --frame 99999999999999999999 -o " + (TempDir() / "x.bmp").string(),
+        "decode " + path + " --frame 1 --deblock 3 -o " + (TempDir() / "x.bmp").string(),
+        "decode " + path + " --frame 1 -o " + (TempDir() / "no" / "x.bmp").string(),
+        "audio " + path + " -o " + (TempDir() / "x.wav").string(),
+        "info " + TempDir().string(),
     };
     for (const std::string& c : cases) {
         CliRun r = Cli(c);
         EXPECT_NE(r.exit_code, 0) << c;
         EXPECT_EQ(r.err.rfind("qvplay-cli: ", 0), 0u) << c << ": " << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << c;
+        // The file is named once, with the reason, never as a wrapped number.
+        EXPECT_EQ(r.err.find(".bmp: /"), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("9223372036854775807"), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("unknown kind"), std::string::npos) << r.err;
     }
+    EXPECT_NE(Cli(cases[0]).err.find("No such file or directory"), std::string::npos);
     std::string noindex = (TempDir() / "noindex.avi").string();
     o.avi.layout = qv::fixtures::AviLayout::NoIndex;
     qv::fixtures::WriteBytes(noindex, qv::fixtures::MakeRecording(o).avi.bytes);
