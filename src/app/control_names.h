@@ -20,8 +20,9 @@ namespace qv::app {
     X(Exit1)                                                                                       \
     X(Options1)                                                                                    \
     X(CameraSettings1)                                                                             \
-    X(EmbedTimestamp1) X(Deblock1) X(Help1) X(About1) X(PopupMenu1) X(Zoom1X1) X(N2xzoom1) X(      \
-        Varzoom1) X(SaveCurrent2) X(PopupMenu2) X(SaveStart) X(SaveEnd) X(SaveSegment1) X(Cancel1) \
+    X(EmbedTimestamp1)                                                                             \
+    X(Deblock1) X(Help1) X(About1) X(PopupMenu1) X(Zoom1X1) X(N2xzoom1) X(Varzoom1) X(             \
+        SaveCurrent2) X(PopupMenu2) X(SaveStart) X(SaveEnd) X(SaveSegment1) X(Cancel1)             \
         X(ScrollBox1) X(Image1) X(gbPlayRate) X(tbRate) X(lblRate) X(gbStats) X(                   \
             lblCapIntervalTitle) X(lblCapInterval) X(lblElapsedTimeTitle) X(lblElapsedTime)        \
             X(lblDateTitle) X(lblDate) X(lblTimeTitle) X(lblTime) X(gbMotion) X(pnlSearch) X(      \

@@ -28,6 +28,7 @@
 #include "app/ui_state.h"
 #include "app/window_search_host.h"
 #include "audio/wave_out.h"
+#include "camera/camera_settings_logic.h"
 #include "diag/diagnostics_logic.h"
 #include "search/search_logic.h"
 
@@ -46,7 +47,9 @@ struct PlayerMedia {
     audio::WaveOutDevices& sound;
 };
 
-class MainWindowLogic final : private EntryNavigator, private MovieWindow {
+class MainWindowLogic final : private EntryNavigator,
+                              private MovieWindow,
+                              private camera::CameraDialogHost {
   public:
     MainWindowLogic(Platform& platform, HostServices& host, PlayerMedia media,
                     std::string settings_path);
@@ -64,7 +67,8 @@ class MainWindowLogic final : private EntryNavigator, private MovieWindow {
     void FormClose();
     void Exit1Click();
     void About1Click();
-    void CameraSettings1Click() {}
+    void CameraSettings1Click();
+    camera::CameraSettingsLogic& camera_settings() { return camera_settings_; }
     void LoadSettings();
     void SaveSettings();
 
@@ -180,6 +184,14 @@ class MainWindowLogic final : private EntryNavigator, private MovieWindow {
     bool HasNeighbour(int delta) const override;
     bool OpenNeighbour(int delta) override;
     int CurrentEntry() const override { return playlist_.nCurrent; }
+    // CameraDialogHost.
+    void Beep() override { platform_.Beep(); }
+    void FocusField(int field) override { platform_.FocusCameraField(field); }
+    void ShowNoDirMessage() override { platform_.ShowMessageWindow(kMsgNoDir); }
+    void ShowWriteFailure(const std::string& text) override {
+        platform_.ShowErrorBox(text, "Error");
+    }
+    std::time_t Now() override { return std::time(nullptr); }
     // MovieWindow.
     void ShowPicture(const Picture& picture) override;
     void FitPicture(bool choose_zoom) override;
@@ -224,6 +236,8 @@ class MainWindowLogic final : private EntryNavigator, private MovieWindow {
     WindowSearchHost search_host_;
     search::SearchLogic search_;
     std::function<void()> after_search_;
+    std::string camera_root_;  // the camera's flash drive as mounted ("szCameraRoot")
+    camera::CameraSettingsLogic camera_settings_;
 
     bool bFirstAvi_ = true;
     bool start_on_show_ = false;

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "app/main_window.h"
-#include "platform/output_file.h"
 #include "media/picture/bmp_file.h"
+#include "platform/output_file.h"
 
 namespace qv::app {
 

@@ -2,8 +2,8 @@
 #include <algorithm>
 
 #include "app/main_window.h"
-#include "camera/registry_file.h"
 #include "app/zoom.h"
+#include "camera/registry_file.h"
 
 namespace qv::app {
 
@@ -37,7 +37,11 @@ MainWindowLogic::MainWindowLogic(Platform& platform, HostServices& host, PlayerM
       export_dialog_(platform, ini_, settings_.g_nExportMode, entry_base_name_),
       export_progress_(platform),
       search_host_({platform, ui_, engine_, media.avi, avi_, playlist_, *this, movie_}),
-      search_(search_host_, settings_.nMotionThreshold) {
+      search_(search_host_, settings_.nMotionThreshold),
+      camera_settings_({settings_.nInt1, settings_.nInt2, settings_.nInt3, settings_.nAVIQuant,
+                        settings_.nFlicker, settings_.cDrive, settings_.wCamMode,
+                        settings_.nResolution, camera_root_},
+                       *this) {
     BuildMainWindowDesign(ui_);
     ClearPlaylist();
 }
@@ -66,6 +70,9 @@ void MainWindowLogic::LoadSettings() {
     if (s.nMainWinWidth != -1) ui_.window.width = std::max(s.nMainWinWidth, ui_.min_width);
     if (s.nMainWinHeight != -1) ui_.window.height = std::max(s.nMainWinHeight, ui_.min_height);
     maximised = ini_.GetInt(kWindowSection, "bMainWinMaximized", 0) != 0;
+    // The mounted folder of the camera's flash drive; "cDrive" is kept beside it as it was.
+    const std::string* root = ini_.Find(kSettingsSection, "szCameraRoot");
+    camera_root_ = root ? *root : std::string();
     engine_.SetRate(std::clamp(s.nFrmRate, 0, 30));
     // A zoom far beyond what the window offers would only make an image too large to paint.
     nZoom_ = std::clamp(s.nZoom, 0, 800);
@@ -95,6 +102,7 @@ void MainWindowLogic::SaveSettings() {
     // Beside the window's place: whether it was maximised (its place is then the one it returns
     // to when restored).
     ini_.PutInt(kWindowSection, "bMainWinMaximized", maximised ? 1 : 0);
+    ini_.PutString(kSettingsSection, "szCameraRoot", camera_root_);
     // A settings file that cannot be written leaves the old one in place.
     if (!settings_path_.empty()) ini_.SaveAtomically(settings_path_);
 }
@@ -144,6 +152,11 @@ void MainWindowLogic::FormClose() {
 void MainWindowLogic::Exit1Click() {
     FormClose();
     platform_.Quit();
+}
+
+void MainWindowLogic::CameraSettings1Click() {
+    camera_settings_.FormShow();
+    platform_.RunCameraSettingsDialog();
 }
 
 void MainWindowLogic::About1Click() {

@@ -63,6 +63,10 @@ class Platform {
     virtual std::string RunSaveDialog(const SaveDialogRequest& /*request*/) { return {}; }
     // Shows the export dialog and returns when it has been hidden (OK or Cancel).
     virtual void RunExportDialog() {}
+    // Shows the Camera Settings dialog modally; returns when it has closed.
+    virtual void RunCameraSettingsDialog() {}
+    // Puts the focus on the dialog's hours (0), minutes (1) or seconds (2) edit.
+    virtual void FocusCameraField(int /*field*/) {}
     // Lets pending window events run (repaints, clicks) during long work.
     virtual void ProcessPendingEvents() = 0;
     // Puts the keyboard focus on a control.

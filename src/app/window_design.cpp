@@ -171,7 +171,8 @@ void BuildMenus(UiState& ui) {
     item(ctl::Extract1, ctl::File1, "&Export");
     Put(ui, ctl::N1, K::Separator, ctl::File1, {});
     item(ctl::Exit1, ctl::File1, "E&xit");
-    Put(ui, ctl::Options1, K::Menu, ctl::MainMenu1, {}, "&Options").visible = false;
+    // Shown, unlike the original design that hid it: nothing else reaches the camera's settings.
+    Put(ui, ctl::Options1, K::Menu, ctl::MainMenu1, {}, "&Options");
     item(ctl::CameraSettings1, ctl::Options1, "&Camera Settings");
     item(ctl::EmbedTimestamp1, ctl::Options1, "&Embed Timestamp")->checkable = true;
     ControlState* deblock = item(ctl::Deblock1, ctl::Options1, "Deblock");

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace qv::platform {
 
@@ -11,5 +12,8 @@ std::string ExecutablePath();
 bool CreateFolders(const std::string& path);
 // True when a new file can be created in the folder.
 bool IsFolderWritable(const std::string& folder);
+// The folders where removable flash drives are mounted (FAT or exFAT file systems below /media,
+// /run/media or /mnt), as the desktop mounts a camera's drive.
+std::vector<std::string> RemovableVolumes();
 
 }  // namespace qv::platform

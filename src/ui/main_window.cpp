@@ -27,6 +27,7 @@
 #include <functional>
 
 #include "ui/about_box.h"
+#include "ui/camera_settings_window.h"
 #include "ui/export_windows.h"
 #include "ui/message_window.h"
 #include "ui/picture_view.h"
@@ -107,6 +108,7 @@ TfrmQVMain::TfrmQVMain(const std::vector<std::string>& arguments, const std::str
     about_ = new TAboutBox(this);
     extract_ = new TfrmExtract(this, logic_->export_dialog());
     progress_ = new TfrmExtProgress(this);
+    camera_ = new TfrmSetCamReg(this, logic_->camera_settings());
     resize(logic_->ui().window.width, logic_->ui().window.height);
     logic_->FormCreate(arguments_);
     ApplyWindowGeometry();
@@ -684,6 +686,15 @@ std::string TfrmQVMain::RunSaveDialog(const app::SaveDialogRequest& request) {
     // Qt asks before replacing an existing file.
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first().toStdString();
+}
+
+void TfrmQVMain::RunCameraSettingsDialog() {
+    Sync();
+    camera_->Run();
+}
+
+void TfrmQVMain::FocusCameraField(int field) {
+    camera_->FocusField(field);
 }
 
 void TfrmQVMain::RunExportDialog() {

@@ -29,6 +29,7 @@ namespace qv::ui {
 class PictureView;
 class ThumbnailPanel;
 class TfrmExtract;
+class TfrmSetCamReg;
 class TfrmExtProgress;
 class TfrmMyMsg;
 class TAboutBox;
@@ -55,6 +56,8 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     void FocusControl(app::ControlName name) override;
     std::string RunSaveDialog(const app::SaveDialogRequest& request) override;
     void RunExportDialog() override;
+    void RunCameraSettingsDialog() override;
+    void FocusCameraField(int field) override;
     TfrmExtract* export_dialog() { return extract_; }
     void Wait(int ms) override;
     void ShowAbout() override;
@@ -123,6 +126,7 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     TAboutBox* about_ = nullptr;
     TfrmExtract* extract_ = nullptr;
     TfrmExtProgress* progress_ = nullptr;
+    TfrmSetCamReg* camera_ = nullptr;
     bool shown_ = false;
     bool syncing_ = false;
 };

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -39,6 +40,7 @@ class MainWindowTest : public QObject {
     void labelsKeepTheThemeTextColour();
     void searchForwardFindsMotionInTheNextRecording();
     void exportDialogProposesNamesAndStaysOpenWhenTheSaveDialogIsCancelled();
+    void cameraSettingsFromTheOptionsMenuWriteTheFileOnTheChosenDrive();
 
   private:
     int PanelFrame(qv::ui::TfrmQVMain& w);
@@ -288,6 +290,33 @@ void MainWindowTest::exportDialogProposesNamesAndStaysOpenWhenTheSaveDialogIsCan
     QVERIFY(checked);
     QVERIFY(!logic.bExportConfirmed);
     QCOMPARE(window.logic().settings().g_nExportMode, 1);
+}
+
+void MainWindowTest::cameraSettingsFromTheOptionsMenuWriteTheFileOnTheChosenDrive() {
+    qv::ui::TfrmQVMain window({}, (dir_ / "camera.ini").string());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* options = window.findChild<QMenu*>("Options1");
+    QVERIFY(options && options->menuAction()->isVisible());
+    const fs::path drive = dir_ / "drive";
+    fs::create_directories(drive);
+    QTimer::singleShot(0, &window, [&] {
+        auto* dialog = window.findChild<QDialog*>("frmSetCamReg");
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->findChild<QLineEdit*>("edtSeconds")->text(), QString("1"));
+        window.logic().camera_settings().cbDriveChange(drive.string());
+        // Ten seconds typed into position 1, then OK.
+        auto* seconds = dialog->findChild<QLineEdit*>("edtSeconds");
+        seconds->selectAll();
+        QTest::keyClicks(seconds, "10");
+        QTest::keyClick(seconds, 'x');  // swallowed with a beep
+        QCOMPARE(seconds->text(), QString("10"));
+        dialog->findChild<QPushButton*>("bOK")->click();
+    });
+    window.logic().CameraSettings1Click();
+    QVERIFY(fs::exists(drive / "DCIM" / "100tarkn" / "REGISTRY.LDR"));
+    QCOMPARE(fs::file_size(drive / "DCIM" / "100tarkn" / "REGISTRY.LDR"), uintmax_t{30});
+    QCOMPARE(window.logic().settings().nInt1, 10);
 }
 
 QTEST_MAIN(MainWindowTest)

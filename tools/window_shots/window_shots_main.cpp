@@ -81,6 +81,15 @@ int main(int argc, char** argv) {
         }
     });
     logic.Extract1Click();
+    // The Camera Settings dialog of the Options menu, then cancelled.
+    QTimer::singleShot(300, &window, [&] {
+        if (auto* dialog = window.findChild<QDialog*>("frmSetCamReg")) {
+            const QString path = dir + "/camera_settings.png";
+            if (dialog->grab().save(path)) std::printf("%s\n", path.toLocal8Bit().constData());
+            dialog->reject();
+        }
+    });
+    logic.CameraSettings1Click();
     window.close();
     return 0;
 }
