@@ -75,7 +75,7 @@ TEST(SimdTargets, DeblockingMatchesThePlainFilter) {
 TEST(SimdTargets, ColourConversionMatchesThePlainLoop) {
     std::mt19937 rng(5);
     for (Target t : kTargets) {
-        for (int w : {2, 14, 16, 18, 46, 176}) {
+        for (int w : {2, 14, 16, 18, 46, 98, 176}) {
             const int h = 6, cs = w / 2 + 3;
             std::vector<uint8_t> y(static_cast<size_t>(w + 5) * h), u(cs * h), v(cs * h);
             for (auto* p : {&y, &u, &v})
