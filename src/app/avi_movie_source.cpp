@@ -5,11 +5,23 @@
 
 #include "app/movie_info.h"
 #include "app/overlay_text.h"
+#include "app/playlist.h"
+#include "media/avi/avi_movie.h"
 
 namespace qv::app {
 
 bool AviMovieSource::Open(const std::string& path) {
-    if (reader_.Open(path) != 0) {
+    const int result = reader_.Open(path);
+    if (result == kAviPictureSizeUnshown) {
+        // Not a missing file: say what is wrong with it.
+        c_.platform.ShowErrorBox(
+            FileNameOf(path) + ": the picture size " + std::to_string(reader_.Width()) + "x" +
+                std::to_string(reader_.Height()) + " is beyond what the player shows (1 to " +
+                std::to_string(kMaxPictureSide) + " a side)",
+            "Error");
+        return false;
+    }
+    if (result != 0) {
         // A file that fails to open is reported and skipped; quitting here would lose the
         // playlist and the session's settings.
         c_.window.ReportOpenFailure(Frames() == 0 ? kMsgNoFrames : kMsgNotFound);

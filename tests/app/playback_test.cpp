@@ -304,6 +304,16 @@ TEST_F(PlayerTest, FailedOpensAreReportedWithoutEndingThePlayer) {
     EXPECT_TRUE(logic.OpenMovie("/m/good.avi", 2));
     EXPECT_FALSE(logic.OpenMovie("/m/notes.txt", 0));
     EXPECT_EQ(platform.messages.back(), kMsgUnknownFormat);
+    // A header claiming a picture beyond 4096 a side says so instead of "File Not Found".
+    FakeMovie huge;
+    huge.width = 8000;
+    huge.open_result = -6;
+    AddMovie("/m/huge.avi", 5, huge);
+    EXPECT_FALSE(logic.OpenMovie("/m/huge.avi", 0));
+    EXPECT_EQ(platform.error_boxes.back(),
+              "Error: huge.avi: the picture size 8000x48 is beyond what the player shows (1 to "
+              "4096 a side)");
+    EXPECT_EQ(platform.messages.back(), kMsgUnknownFormat);
 }
 
 TEST_F(PlayerTest, EventRecordingShowsEventButtonsAndNumbers) {
