@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "cli/progress_bar.h"
 #include "cli/search_session.h"
 #include "search/motion_search.h"
 
@@ -44,15 +45,6 @@ void SearchFile(const std::string& path, const AllFindsRequest& r, std::atomic<i
         out.finds.push_back(s.Stamp(path, f));
 }
 
-void DrawProgress(size_t done, size_t total, int64_t frames) {
-    const int width = 30;
-    const int filled = total ? static_cast<int>(done * width / total) : width;
-    std::fprintf(stderr, "\rsearch [%.*s%*s] %zu/%zu files, %lld frames", filled,
-                 "##############################", width - filled, "", done, total,
-                 static_cast<long long>(frames));
-    std::fflush(stderr);
-}
-
 // Runs the files on the given number of threads; the calling thread draws the progress bar.
 std::vector<FileFinds> SearchAll(const AllFindsRequest& r, int jobs, bool progress) {
     std::vector<FileFinds> results(r.files.size());
@@ -68,12 +60,15 @@ std::vector<FileFinds> SearchAll(const AllFindsRequest& r, int jobs, bool progre
     for (int j = 0; j < jobs; ++j)
         threads.emplace_back(work);
     while (progress && done < r.files.size()) {
-        DrawProgress(done, r.files.size(), frames);
+        DrawProgressBar("search", static_cast<long long>(done.load()),
+                        static_cast<long long>(r.files.size()),
+                        std::to_string(done.load()) + "/" + std::to_string(r.files.size()) +
+                            " files, " + std::to_string(frames.load()) + " frames");
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     for (std::thread& t : threads)
         t.join();
-    if (progress) std::fprintf(stderr, "\r\033[K");
+    if (progress) ClearProgressBar();
     return results;
 }
 

@@ -101,7 +101,7 @@ int AudioTkm(const Args& args) {
     audio::WavWriter writer;
     if (!writer.Create(o.output,
                        o.adpcm ? sound : audio::Pcm16Format(sound.channels, sound.samples_per_sec)))
-        return Fail("cannot write " + o.output + ": " + ReasonOnly(writer.LastError()));
+        return Fail("cannot write " + o.output + ": " + platform::ErrorReason(writer.LastError()));
 
     // The sound in front of every picture, up to the last picture playback would show.
     WavSink sink(writer, o.adpcm);

@@ -72,15 +72,10 @@ bool ParseInt(const std::string& text, int64_t& out) {
     return true;
 }
 
-std::string ReasonOnly(const std::string& error) {
-    const size_t colon = error.rfind(": ");
-    return colon == std::string::npos ? error : error.substr(colon + 2);
-}
-
 std::string OpenReason(const std::string& path) {
     platform::File f;
     if (f.OpenRead(path)) return "not readable";
-    return ReasonOnly(f.LastError());
+    return platform::ErrorReason(f.LastError());
 }
 
 std::string JsonString(const std::string& text) {

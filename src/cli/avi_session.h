@@ -38,9 +38,6 @@ bool HasFlag(const Args& args, const char* name);
 // Parses a whole decimal number; false when the text is not one or does not fit 64 bits.
 bool ParseInt(const std::string& text, int64_t& out);
 
-// The system's reason of an error text that starts with the file's name ("X: No such file or
-// directory" gives "No such file or directory"), so a message names the file once.
-std::string ReasonOnly(const std::string& error);
 // Why a file cannot be opened for reading ("No such file or directory", "it is a folder").
 std::string OpenReason(const std::string& path);
 

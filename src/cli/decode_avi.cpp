@@ -39,7 +39,7 @@ int DecodeAvi(const Args& args) {
     if (r == kJpgSizeMismatch) return Fail(FrameSizeMismatchText(static_cast<int>(frame), s.movie));
     std::string error;
     if (!WriteBmp24(*out, picture, error))
-        return Fail("cannot write " + *out + ": " + ReasonOnly(error));
+        return Fail("cannot write " + *out + ": " + platform::ErrorReason(error));
     if (r > 0)
         std::fprintf(stderr, "qvplay-cli: frame %lld stopped early after %d scan bytes\n",
                      static_cast<long long>(frame), r);

@@ -55,7 +55,7 @@ int DecodeStream(const Args& args) {
     }
     std::string error;
     if (!WriteBmp24(out, picture, error))
-        return Fail("cannot write " + out + ": " + ReasonOnly(error));
+        return Fail("cannot write " + out + ": " + platform::ErrorReason(error));
     return 0;
 }
 

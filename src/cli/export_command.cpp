@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/avi_session.h"
+#include "cli/progress_bar.h"
 #include "export/avi_export_source.h"
 #include "export/export_segment.h"
 
@@ -28,7 +29,7 @@ class CliExportWindow final : public exports::ExportWindow {
         if (done_ == total_ || done_ % 16 == 0) Draw();
     }
     void ProgressDone() override {
-        if (bar_) std::fprintf(stderr, "\r\033[K");
+        if (bar_) ClearProgressBar();
     }
     void ShowNote(const std::string& text, const std::string&) override { Fail(text); }
     void ReportFailure(const std::string& text) override {
@@ -38,11 +39,9 @@ class CliExportWindow final : public exports::ExportWindow {
 
   private:
     void Draw() {
-        if (!bar_) return;
-        const int width = 30, filled = total_ ? done_ * width / total_ : width;
-        std::fprintf(stderr, "\rexport [%.*s%*s] %d/%d frames", filled,
-                     "##############################", width - filled, "", done_, total_);
-        std::fflush(stderr);
+        if (bar_)
+            DrawProgressBar("export", done_, total_,
+                            std::to_string(done_) + "/" + std::to_string(total_) + " frames");
     }
     const bool bar_ = ::isatty(2) != 0;
     int total_ = 0, done_ = 0;

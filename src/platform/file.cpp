@@ -169,6 +169,11 @@ void File::StartWriteBack(int64_t offset, int64_t length) {
 #endif
 }
 
+std::string ErrorReason(const std::string& error) {
+    const size_t colon = error.rfind(": ");
+    return colon == std::string::npos ? error : error.substr(colon + 2);
+}
+
 bool ReadWholeFile(const std::string& path, std::string& out, size_t max_size) {
     File f;
     if (!f.OpenRead(path)) return false;

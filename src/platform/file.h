@@ -62,6 +62,10 @@ class File {
     std::string error_;
 };
 
+// The system's reason of an error text that starts with the file's name ("X: No such file or
+// directory" gives "No such file or directory"), so a message names the file once.
+std::string ErrorReason(const std::string& error);
+
 // Reads a whole file into memory, refusing files above max_size bytes.
 bool ReadWholeFile(const std::string& path, std::string& out, size_t max_size);
 

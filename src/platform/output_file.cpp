@@ -7,16 +7,6 @@ namespace qv::platform {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// The system's reason alone, without the name of the file it came with.
-std::string Reason(const std::string& error) {
-    const size_t colon = error.rfind(": ");
-    return colon == std::string::npos ? error : error.substr(colon + 2);
-}
-
-}  // namespace
-
 OutputFile::~OutputFile() {
     Abandon();
 }
@@ -47,18 +37,18 @@ bool OutputFile::Open(const std::string& target, const std::string& source) {
     if (fs::exists(st) && !fs::is_regular_file(st)) {
         // A device or a pipe: written where it is; there is nothing to replace.
         if (!file_.OpenWriteInPlace(target))
-            return Fail("cannot write " + target + ": " + Reason(file_.LastError()));
+            return Fail("cannot write " + target + ": " + ErrorReason(file_.LastError()));
         return true;
     }
     if (!file_.CreateBeside(target, temp_))
-        return Fail("cannot write " + target + ": " + Reason(file_.LastError()));
+        return Fail("cannot write " + target + ": " + ErrorReason(file_.LastError()));
     return true;
 }
 
 bool OutputFile::Write(const void* data, size_t n) {
     if (failed_) return false;
     if (!file_.Write(data, n))
-        return Fail("cannot write " + target_ + ": " + Reason(file_.LastError()));
+        return Fail("cannot write " + target_ + ": " + ErrorReason(file_.LastError()));
     written_ += static_cast<int64_t>(n);
     // The flush at the end waits only for the last stretch: the rest is on its way meanwhile.
     constexpr int64_t kStretch = 8 << 20;
@@ -77,9 +67,9 @@ bool OutputFile::Commit() {
     const bool in_place = temp_.empty();
     // A device (a terminal, /dev/null) need not support flushing; a file must.
     if (!in_place && !file_.Sync())
-        Fail("cannot write " + target_ + ": " + Reason(file_.LastError()));
+        Fail("cannot write " + target_ + ": " + ErrorReason(file_.LastError()));
     if (!failed_ && !file_.CloseChecked())
-        Fail("cannot write " + target_ + ": " + Reason(file_.LastError()));
+        Fail("cannot write " + target_ + ": " + ErrorReason(file_.LastError()));
     if (!failed_ && !in_place && std::rename(temp_.c_str(), target_.c_str()) != 0)
         Fail("cannot replace " + target_);
     if (failed_) {

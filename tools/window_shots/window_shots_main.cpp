@@ -72,24 +72,19 @@ int main(int argc, char** argv) {
     window.Sync();
     QTest::qWait(300);
     Save(window, dir, "search_done");
-    // The export dialog over the window, then cancelled.
-    QTimer::singleShot(300, &window, [&] {
-        if (auto* dialog = window.findChild<QDialog*>("frmExtract")) {
-            const QString path = dir + "/export_dialog.png";
-            if (dialog->grab().save(path)) std::printf("%s\n", path.toLocal8Bit().constData());
-            dialog->reject();
-        }
-    });
-    logic.Extract1Click();
-    // The Camera Settings dialog of the Options menu, then cancelled.
-    QTimer::singleShot(300, &window, [&] {
-        if (auto* dialog = window.findChild<QDialog*>("frmSetCamReg")) {
-            const QString path = dir + "/camera_settings.png";
-            if (dialog->grab().save(path)) std::printf("%s\n", path.toLocal8Bit().constData());
-            dialog->reject();
-        }
-    });
-    logic.CameraSettings1Click();
+    // The export dialog and the Camera Settings dialog over the window, each then cancelled.
+    auto shoot_dialog = [&](const char* dialog_name, const char* name, auto open) {
+        QTimer::singleShot(300, &window, [&, dialog_name, name] {
+            if (auto* dialog = window.findChild<QDialog*>(dialog_name)) {
+                const QString path = dir + "/" + name + ".png";
+                if (dialog->grab().save(path)) std::printf("%s\n", path.toLocal8Bit().constData());
+                dialog->reject();
+            }
+        });
+        open();
+    };
+    shoot_dialog("frmExtract", "export_dialog", [&] { logic.Extract1Click(); });
+    shoot_dialog("frmSetCamReg", "camera_settings", [&] { logic.CameraSettings1Click(); });
     window.close();
     return 0;
 }
