@@ -16,8 +16,13 @@ class CommandTest : public ::testing::Test {
   protected:
     // Opens entry `open` of the playlist of scenes.
     void Playlist(const std::vector<Scene>& scenes, int open) {
-        for (size_t i = 0; i < scenes.size(); ++i)
-            host.files.push_back(WriteScene("m" + std::to_string(i) + ".avi", scenes[i]));
+        for (size_t i = 0; i < scenes.size(); ++i) {
+            // Appended in steps: gcc 12 takes "literal" + to_string(...) for an overlapping copy.
+            std::string name = "m";
+            name += std::to_string(i);
+            name += ".avi";
+            host.files.push_back(WriteScene(name, scenes[i]));
+        }
         ASSERT_TRUE(host.Open(open));
     }
     PlaylistHost host{{}};
