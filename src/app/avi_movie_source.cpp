@@ -88,6 +88,10 @@ void AviMovieSource::ShowFrame(int frame, bool move_bars, bool accumulate) {
     bool decoded = false;
     if (read_ok) {
         decoded = reader_.DecodeCurrent(c_.movie.pPicture) == 0;
+        // The breakpoint stops a playing movie on this frame.
+        if (c_.diag.ShowDiagnostics(reader_.Metadata(), reader_.Luma()) &&
+            c_.engine.State().bPlaying)
+            c_.engine.PausePlay();
         ShowMovieInfo(reader_.Metadata(), reader_.Flags().WdxCaptureMode, c_.ui);
     }
     // The elapsed time is brought up to this frame before the date and time are drawn from it, so

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "diag/focus_score.h"
 #include "export/export_source.h"
 #include "media/jpeg/camera_metadata.h"
 #include "media/picture/picture.h"
@@ -59,6 +60,11 @@ class AviReader : public search::SearchMovie, public exports::ExportSource {
     // State shared with the decoder: the metadata of the last parsed frame and the display flags.
     virtual const CameraMetadata& Metadata() const = 0;
     virtual const DisplayFlags& Flags() const = 0;
+    // The diagnostics window's switches for the decoder (grey mode, end-of-image check, clock
+    // dump) and the list the clock dumps go to.
+    virtual void SetDiagnostics(const DecoderSwitches& switches, DiagnosticsLog* log) = 0;
+    // The luma plane of the frame decoded last, for the focus score.
+    virtual diag::LumaPlane Luma() const = 0;
 };
 
 // The camera AVI reader of the media layer behind the interface above.

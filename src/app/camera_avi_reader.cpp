@@ -64,6 +64,15 @@ class CameraAviReader final : public AviReader {
     }
     const CameraMetadata& Metadata() const override { return metadata_; }
     const DisplayFlags& Flags() const override { return flags_; }
+    void SetDiagnostics(const DecoderSwitches& switches, DiagnosticsLog* log) override {
+        switches_ = switches;
+        movie_.Jpeg().log = log;
+    }
+    diag::LumaPlane Luma() const override {
+        const JpgContext& j = movie_.Jpeg();
+        if (!j.HasPlanes()) return {};
+        return {j.LumaPlane(), j.PaddedWidth(), j.PaddedHeight()};
+    }
 
   private:
     CameraMetadata metadata_;

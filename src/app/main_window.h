@@ -12,6 +12,7 @@
 
 #include "app/avi_movie_source.h"
 #include "app/avi_reader.h"
+#include "app/diagnostics_commands.h"
 #include "app/export_dialog.h"
 #include "app/export_progress.h"
 #include "app/host_services.h"
@@ -171,6 +172,8 @@ class MainWindowLogic final : private EntryNavigator,
     LanguageDispatcher& language() { return lang_; }
     // What the diagnostics window shows; it sets visible while it is up.
     diag::DiagnosticsLogic& diagnostics() { return diag_; }
+    DiagnosticsCommands& diagnostics_commands() { return diag_commands_; }
+    void Diagnostics1Click() { diag_commands_.Diagnostics1Click(); }
     const std::string& settings_path() const { return settings_path_; }
     // Base name of the entry played last; the export dialog proposes names from it.
     const std::string& entry_base_name() const { return entry_base_name_; }
@@ -231,6 +234,7 @@ class MainWindowLogic final : private EntryNavigator,
     AviMovieSource avi_;
     M4vMovieSource m4v_;
     TkmMovieSource tkm_;
+    DiagnosticsCommands diag_commands_;
     ExportDialog export_dialog_;
     ExportProgress export_progress_;
     WindowSearchHost search_host_;

@@ -34,6 +34,8 @@ MainWindowLogic::MainWindowLogic(Platform& platform, HostServices& host, PlayerM
       m4v_(media.stream, {platform, host, ui_, movie_, engine_, overlay_, diag_, settings_, *this}),
       tkm_(media.stream, media.sound,
            {platform, host, ui_, movie_, engine_, overlay_, diag_, settings_, *this}),
+      diag_commands_({platform, diag_, media.avi, media.stream, engine_, tkm_, movie_, ui_,
+                      settings_, g_nDeblockMethod_}),
       export_dialog_(platform, ini_, settings_.g_nExportMode, entry_base_name_),
       export_progress_(platform),
       search_host_({platform, ui_, engine_, media.avi, avi_, playlist_, *this, movie_}),
@@ -79,6 +81,9 @@ void MainWindowLogic::LoadSettings() {
     ui_.SetText(ctl::edtMotionThreshold, std::to_string(s.nMotionThreshold));
     diag_.bShowExpo = s.bShowExpo != 0;
     diag_.bShowTimes = s.bShowTimes != 0;
+    diag_.decoder.cbDumpRTCData = s.bDumpRTCData != 0;
+    ReadDiagnosticsSettings(ini_, s.nShowDiags != 0, diag_);
+    diag_commands_.ApplySwitches();
     overlay_.g_bEmbedTime = s.g_bEmbedTime != 0;
     ui_[ctl::EmbedTimestamp1].checked = overlay_.g_bEmbedTime;
     g_nDeblockMethod_ = s.g_nDeblockMethod;
@@ -98,7 +103,9 @@ void MainWindowLogic::SaveSettings() {
     settings_.g_nDeblockMethod = g_nDeblockMethod_;
     settings_.bShowExpo = diag_.bShowExpo ? 1 : 0;
     settings_.bShowTimes = diag_.bShowTimes ? 1 : 0;
+    settings_.bDumpRTCData = diag_.decoder.cbDumpRTCData ? 1 : 0;
     WritePlayerSettings(ini_, settings_);
+    WriteDiagnosticsSettings(ini_, diag_);
     // Beside the window's place: whether it was maximised (its place is then the one it returns
     // to when restored).
     ini_.PutInt(kWindowSection, "bMainWinMaximized", maximised ? 1 : 0);

@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <vector>
 
+#include "diag/camera_values.h"
+
 namespace qv::app {
 namespace {
 
@@ -29,12 +31,6 @@ std::string TimerText(int q) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.2d:%.2d", q / 4, (q % 4) * 15);
     return buf;
-}
-
-std::string WhiteBalanceName(int mode) {
-    return Word({"Auto", "5000 Daylight", "7000 Shadow", "6000 Cloudy", "4000 Fluor(cool)",
-                 "3300 Fluor(warm)", "2800 Incandescent"},
-                mode);
 }
 
 void ShowMovieInfo(const CameraMetadata& m, int wdx_mode, UiState& ui) {
@@ -76,7 +72,8 @@ void ShowMovieInfo(const CameraMetadata& m, int wdx_mode, UiState& ui) {
     ui.Show(ctl::pnlProInfo, pro);
     ui.Show(ctl::pnlWDXInfo, wdx);
     if (pro) {
-        ui.SetText(ctl::lblWBMode, WhiteBalanceName(m.nWBMode));
+        const char* wb = diag::WhiteBalanceWord(m.nWBMode);
+        ui.SetText(ctl::lblWBMode, wb ? wb : std::to_string(m.nWBMode));
         ui.SetText(ctl::lblContrast, SignedSettingText(m.nContrast - 4));
         ui.SetText(ctl::lblSharpness, SignedSettingText(m.nSharpness - 2));
         ui.SetText(ctl::lblSaturation, SignedSettingText(m.nSaturation - 3));

@@ -12,8 +12,6 @@ namespace qv::app {
 std::string SignedSettingText(int value);
 // "Disabled" when both are 0, else "hh:mm" of a count of quarter hours.
 std::string TimerText(int quarter_hours);
-// The white-balance name of a mode (also shown by the diagnostics window), empty when unknown.
-std::string WhiteBalanceName(int mode);
 
 // Fills the group's labels and visibility for the settings of the last parsed frame and the
 // capture mode of a WDX310 movie (-1 when the movie is of another model).

@@ -24,6 +24,7 @@ class Mpeg4StreamMedia final : public StreamMedia {
         return decoder_.SeekToIntraVop(unit_index, unit_kb, direction);
     }
     void SetDeblockMethod(int method) override { decoder_.deblock_method = method; }
+    void SetForceGrey(bool on) override { decoder_.SetForceGrey(on); }
     int32_t DefaultFilterCount() const override { return decoder_.deblock_counters.default_mode; }
     int32_t DcFilterCount() const override { return decoder_.deblock_counters.dc_offset_mode; }
     void ResetFilterCounts() override { decoder_.deblock_counters = {}; }

@@ -41,6 +41,27 @@ PlayerSettings ReadPlayerSettings(const ProfileStore& store) {
     return r;
 }
 
+void ReadDiagnosticsSettings(const ProfileStore& store, bool show_diags,
+                             diag::DiagnosticsLogic& d) {
+    const int x = store.GetInt(kWindowSection, "nDiagWinX", -1);
+    const int y = store.GetInt(kWindowSection, "nDiagWinY", -1);
+    if (x >= 0) d.left = x;
+    if (y >= 0) d.top = y;
+    d.visible = show_diags;
+    if (!show_diags) return;
+    d.g_bShowBadFrames = store.GetInt(kSettingsSection, "g_bShowBadFrames", 0) != 0;
+    d.bReportAllFrames = store.GetInt(kSettingsSection, "bReportAllFrames", 0) != 0;
+    d.decoder.cbCheckSpuriousEOI = store.GetInt(kSettingsSection, "bCheckSpuriousEOI", 0) != 0;
+}
+
+void WriteDiagnosticsSettings(ProfileStore& store, const diag::DiagnosticsLogic& d) {
+    store.PutInt(kWindowSection, "nDiagWinX", d.left);
+    store.PutInt(kWindowSection, "nDiagWinY", d.top);
+    store.PutInt(kSettingsSection, "g_bShowBadFrames", d.g_bShowBadFrames ? 1 : 0);
+    store.PutInt(kSettingsSection, "bReportAllFrames", d.bReportAllFrames ? 1 : 0);
+    store.PutInt(kSettingsSection, "bCheckSpuriousEOI", d.decoder.cbCheckSpuriousEOI ? 1 : 0);
+}
+
 void WritePlayerSettings(ProfileStore& store, const PlayerSettings& r) {
     const char* w = kWindowSection;
     const char* s = kSettingsSection;

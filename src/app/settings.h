@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/ini_file.h"
+#include "diag/diagnostics_logic.h"
 
 namespace qv::app {
 
@@ -45,6 +46,13 @@ inline constexpr const char* kSettingsSection = "settings";
 PlayerSettings ReadPlayerSettings(const ProfileStore& store);
 // Writes the keys saved at close, in their order. "ShowDiags" and "TestLanguage" are not written.
 void WritePlayerSettings(ProfileStore& store, const PlayerSettings& s);
+
+// The diagnostics window's keys at its creation: its place ("nDiagWinX", "nDiagWinY" under
+// "window", each kept when below 0) and, only with "ShowDiags" on, which shows the window, the
+// bad-frame, good-frame and end-of-image switches (any non-zero value is on).
+void ReadDiagnosticsSettings(const ProfileStore& store, bool show_diags, diag::DiagnosticsLogic& d);
+// Its keys at its destruction: its place, then the three switches as 0 or 1.
+void WriteDiagnosticsSettings(ProfileStore& store, const diag::DiagnosticsLogic& d);
 
 // Where the settings file lives: beside the executable (its name with the extension "ini") when
 // that folder is writable, else $XDG_CONFIG_HOME/qvplay/qvplay.ini, $XDG_CONFIG_HOME defaulting to

@@ -39,6 +39,8 @@ class StreamMedia {
 
     // 0 none, 1 low-pass, 2 block edges.
     virtual void SetDeblockMethod(int method) = 0;
+    // The diagnostics window's grey mode: pictures are reconstructed without colour.
+    virtual void SetForceGrey(bool on) = 0;
     // Edges changed by the block-edge filter in its default and DC offset modes since the last
     // reset.
     virtual int32_t DefaultFilterCount() const = 0;

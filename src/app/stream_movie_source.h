@@ -86,6 +86,9 @@ class TkmMovieSource final : public StreamMovieSource, private audio::AudioFrame
     void Pause() override;
     void Halt() override;
     bool Rewind() override;
+    // The rewind of a stop, whatever the pause-on-stop switch says: back to the first picture,
+    // and the filter counters into the diagnostics list.
+    void Restart();
     TickResult Tick(int) override { return TickResult::Nothing; }
     void StepForward() override;
     void StepBack(bool first_entry) override;

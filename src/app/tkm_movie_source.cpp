@@ -148,11 +148,14 @@ bool TkmMovieSource::ShowRewound() {
 bool TkmMovieSource::Rewind() {
     // The diagnostics switch keeps the picture and the position for a closer look.
     if (c_.diag.bTKMPauseOnStop) return false;
-    if (ShowRewound()) {
-        c_.platform.Wait(100);
-        c_.diag.ReportStopped(media_.DefaultFilterCount(), media_.DcFilterCount());
-    }
+    Restart();
     return true;
+}
+
+void TkmMovieSource::Restart() {
+    if (!ShowRewound()) return;
+    c_.platform.Wait(100);
+    c_.diag.ReportStopped(media_.DefaultFilterCount(), media_.DcFilterCount());
 }
 
 void TkmMovieSource::ShowBytePosition() {

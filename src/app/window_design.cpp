@@ -178,6 +178,8 @@ void BuildMenus(UiState& ui) {
     ControlState* deblock = item(ctl::Deblock1, ctl::Options1, "Deblock");
     deblock->visible = false;
     deblock->checkable = true;
+    // Added: the diagnostics window otherwise shows only at start with "ShowDiags" set.
+    item(ctl::Diagnostics1, ctl::Options1, "&Diagnostics");
     Put(ui, ctl::Help1, K::Menu, ctl::MainMenu1, {}, "&Help").visible = false;
     item(ctl::About1, ctl::Help1, "&About");
 

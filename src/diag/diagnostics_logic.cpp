@@ -19,6 +19,33 @@ std::string Format(const char* format, int value) {
 
 }  // namespace
 
+bool DiagnosticsLogic::ShowDiagnostics(const CameraMetadata& m, const LumaPlane& luma) {
+    if (visible) {
+        DescribeCameraValues(m, values);
+        GetFocusScore(luma);
+    }
+    return breakpoint.Check(m, visible);
+}
+
+void DiagnosticsLogic::GetFocusScore(const LumaPlane& luma) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%d",
+                  FocusScore(luma, kFocusX, kFocusY, kFocusWidth, kFocusHeight));
+    lblFocusScore.assign(buf);
+}
+
+void DiagnosticsLogic::Button1Click() {
+    ClearList();
+    nBadFrames = 0;
+    lblBadFrameCount = "0";
+}
+
+void DiagnosticsLogic::ClearList() {
+    lines.clear();
+    top_row = 0;
+    ++list_generation;
+}
+
 void DiagnosticsLogic::AddLine(const std::string& line) {
     lines.push_back(line);
     // The newest eight rows stay in view.

@@ -1,8 +1,8 @@
 #include "search/search_logic.h"
 
-#include <cctype>
 #include <climits>
 
+#include "platform/field_number.h"
 #include "search/event_scan.h"
 
 namespace qv::search {
@@ -23,16 +23,7 @@ struct RunningScope {
 }  // namespace
 
 int ReadThreshold(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    int64_t v = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
-        if (v <= INT_MAX) v = v * 10 + (text[i] - '0');
-    if (negative) v = -v;
-    return static_cast<int>(v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : v);
+    return platform::FieldNumber(text);
 }
 
 SearchLogic::SearchLogic(SearchHost& host, int& threshold)

@@ -28,6 +28,7 @@
 
 #include "ui/about_box.h"
 #include "ui/camera_settings_window.h"
+#include "ui/diagnostics_window.h"
 #include "ui/export_windows.h"
 #include "ui/message_window.h"
 #include "ui/picture_view.h"
@@ -109,6 +110,7 @@ TfrmQVMain::TfrmQVMain(const std::vector<std::string>& arguments, const std::str
     extract_ = new TfrmExtract(this, logic_->export_dialog());
     progress_ = new TfrmExtProgress(this);
     camera_ = new TfrmSetCamReg(this, logic_->camera_settings());
+    diags_ = new TfrmDiags(this, *logic_, [this] { Sync(); });
     resize(logic_->ui().window.width, logic_->ui().window.height);
     logic_->FormCreate(arguments_);
     ApplyWindowGeometry();
@@ -335,6 +337,7 @@ void TfrmQVMain::Connect() {
     menu(ctl::CameraSettings1, &app::MainWindowLogic::CameraSettings1Click);
     menu(ctl::EmbedTimestamp1, &app::MainWindowLogic::EmbedTimestamp1Click);
     menu(ctl::Deblock1, &app::MainWindowLogic::Deblock1Click);
+    menu(ctl::Diagnostics1, &app::MainWindowLogic::Diagnostics1Click);
     menu(ctl::Extract1, &app::MainWindowLogic::Extract1Click);
     menu(ctl::SaveCurrent1, &app::MainWindowLogic::SaveCurrent1Click);
     menu(ctl::SaveCurrent2, &app::MainWindowLogic::SaveCurrent2Click);
@@ -611,6 +614,7 @@ void TfrmQVMain::Sync() {
         step_keys_[i]->setEnabled(ui[i < 2 ? ctl::sbNext : ctl::sbPrevious].enabled);
     image_->setVisible(ui[ctl::Image1].visible);
     if (progress_) progress_->Sync(logic_->export_progress());
+    if (diags_) diags_->Sync();
     syncing_ = false;
 }
 

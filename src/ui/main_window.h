@@ -30,6 +30,7 @@ class PictureView;
 class ThumbnailPanel;
 class TfrmExtract;
 class TfrmSetCamReg;
+class TfrmDiags;
 class TfrmExtProgress;
 class TfrmMyMsg;
 class TAboutBox;
@@ -59,6 +60,7 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     void RunCameraSettingsDialog() override;
     void FocusCameraField(int field) override;
     TfrmExtract* export_dialog() { return extract_; }
+    TfrmDiags* diagnostics_window() { return diags_; }
     void Wait(int ms) override;
     void ShowAbout() override;
     void Quit() override;
@@ -127,6 +129,7 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     TfrmExtract* extract_ = nullptr;
     TfrmExtProgress* progress_ = nullptr;
     TfrmSetCamReg* camera_ = nullptr;
+    TfrmDiags* diags_ = nullptr;
     bool shown_ = false;
     bool syncing_ = false;
 };

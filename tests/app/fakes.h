@@ -101,6 +101,7 @@ struct FakeMovie {
     std::vector<int> bad_frames;   // frames whose decode fails
     std::map<int, uint8_t> scene;  // brightness of every block from a frame on (else 100)
     std::set<int> pir_onsets;      // frames at which the PIR trigger comes on
+    std::vector<int> lumas;        // the camera's luma of each frame, while given
 };
 
 class FakeAviReader : public AviReader {
@@ -153,6 +154,8 @@ class FakeAviReader : public AviReader {
     int DecodeCurrent(Picture& picture) override {
         if (std::count(movie_.bad_frames.begin(), movie_.bad_frames.end(), read_)) return -1;
         std::fill(picture.pixels.begin(), picture.pixels.end(), static_cast<uint8_t>(read_));
+        if (static_cast<size_t>(read_) < movie_.lumas.size())
+            metadata.nLuma = movie_.lumas[static_cast<size_t>(read_)];
         decoded.push_back(read_);
         return 0;
     }
@@ -176,6 +179,10 @@ class FakeAviReader : public AviReader {
     }
     const CameraMetadata& Metadata() const override { return metadata; }
     const DisplayFlags& Flags() const override { return flags; }
+    void SetDiagnostics(const DecoderSwitches& s, DiagnosticsLog*) override { switches = s; }
+    diag::LumaPlane Luma() const override { return luma; }
+    DecoderSwitches switches;
+    diag::LumaPlane luma;
     // Every block of a frame has the brightness the scene gives from that frame on.
     void LoadBlocks(int frame, const search::BlockPlanes& p) override {
         if (!open_ || frame < 0 || frame >= frames_) return;
@@ -290,6 +297,8 @@ class FakeStreamMedia : public StreamMedia {
         return found * s_.kb_per_picture / unit_kb;
     }
     void SetDeblockMethod(int method) override { deblock_method = method; }
+    void SetForceGrey(bool on) override { force_grey = on; }
+    bool force_grey = false;
     int32_t DefaultFilterCount() const override { return 7; }
     int32_t DcFilterCount() const override { return 2; }
     void ResetFilterCounts() override { ++filter_resets; }

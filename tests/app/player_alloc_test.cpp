@@ -80,6 +80,8 @@ TEST_F(PlayerAllocation, CameraAviTicksAllocateNothing) {
     ASSERT_TRUE(fixtures::WriteBytes(path, fixtures::MakeRecording(o).avi.bytes));
     logic.FormCreate({path});
     logic.EmbedTimestamp1Click();
+    // The diagnostics window refreshes its camera values and focus score after every frame.
+    logic.Diagnostics1Click();
     logic.FormResize(1096, 702);
     logic.FormShow(1920, 1080);
     logic.tbRateChange(20);

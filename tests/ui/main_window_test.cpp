@@ -4,6 +4,8 @@
 // speed into the settings file, going on to the next recording leaves the focus where the user
 // put it, and labels keep the theme's text colour.
 #include <QAction>
+#include <QCheckBox>
+#include <QListWidget>
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
@@ -23,6 +25,7 @@
 #include "fixtures/camera_recording.h"
 #include "media/avi/avi_movie.h"
 #include "search/search_fixture.h"
+#include "ui/diagnostics_window.h"
 #include "ui/main_window.h"
 #include "ui/picture_view.h"
 
@@ -41,6 +44,7 @@ class MainWindowTest : public QObject {
     void searchForwardFindsMotionInTheNextRecording();
     void exportDialogProposesNamesAndStaysOpenWhenTheSaveDialogIsCancelled();
     void cameraSettingsFromTheOptionsMenuWriteTheFileOnTheChosenDrive();
+    void diagnosticsWindowOpensFromTheMenuAndShowsTheFramesValues();
 
   private:
     int PanelFrame(qv::ui::TfrmQVMain& w);
@@ -320,4 +324,24 @@ void MainWindowTest::cameraSettingsFromTheOptionsMenuWriteTheFileOnTheChosenDriv
 }
 
 QTEST_MAIN(MainWindowTest)
+void MainWindowTest::diagnosticsWindowOpensFromTheMenuAndShowsTheFramesValues() {
+    qv::ui::TfrmQVMain window({older_}, (dir_ / "diagnostics.ini").string());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* diags = window.diagnostics_window();
+    QVERIFY(!diags->isVisible());
+    window.findChild<QAction*>("Diagnostics1")->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(diags));
+    window.logic().sbPauseClick();
+    diags->findChild<QCheckBox*>("cbShowTimes")->click();
+    QVERIFY(window.logic().diagnostics().bShowTimes);
+    window.logic().sbNextClick();
+    window.Sync();
+    QVERIFY(diags->findChild<QListWidget*>("ListBox1")->count() > 0);
+    QCOMPARE(diags->findChild<QLabel*>("lblFWRev")->text(),
+             QString::fromStdString(window.logic().diagnostics().values.lblFWRev));
+    diags->close();
+    QVERIFY(!window.logic().diagnostics().visible);
+}
+
 #include "main_window_test.moc"

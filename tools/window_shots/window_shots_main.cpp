@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/diagnostics_window.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -55,6 +56,17 @@ int main(int argc, char** argv) {
     for (size_t i = 1; i < files.size(); ++i) {
         step([&] { logic.bSkipClick(); }, ("entry_" + std::to_string(i)).c_str());
     }
+    // The diagnostics window from the Options menu, the first recording playing with the frame
+    // dump on.
+    logic.Diagnostics1Click();
+    logic.diagnostics().bShowExpo = logic.diagnostics().bShowTimes = true;
+    logic.PlayEntry(0);
+    window.Sync();
+    QTest::qWait(2500);
+    const QString diagnostics = dir + "/diagnostics.png";
+    if (window.diagnostics_window()->grab().save(diagnostics))
+        std::printf("%s\n", diagnostics.toLocal8Bit().constData());
+    logic.diagnostics().visible = false;
     // A motion search through the playlist from its first entry, seen after a dozen frames.
     logic.PlayEntry(0);
     logic.sbPauseClick();

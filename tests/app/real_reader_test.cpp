@@ -1,5 +1,6 @@
-// Saving the picture on screen with the real readers: a camera AVI frame is its stored JPEG bytes,
-// an MPEG-4 picture a bitmap that ffprobe reads at the picture's size; a failed save is said.
+// The player on the real readers. Saving the picture on screen: a camera AVI frame is its stored
+// JPEG bytes, an MPEG-4 picture a bitmap that ffprobe reads at the picture's size; a failed save
+// is said. The diagnostics window: the camera's clock dump, grey mode and the focus score.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -15,9 +16,9 @@
 namespace qv::app {
 namespace {
 
-class SaveFrameTest : public ::testing::Test {
+class RealReaderTest : public ::testing::Test {
   protected:
-    SaveFrameTest() : logic(platform, platform, {*avi, *stream, sound}, "") {}
+    RealReaderTest() : logic(platform, platform, {*avi, *stream, sound}, "") {}
     void Start(const std::string& path) {
         logic.FormCreate({path});
         logic.FormResize(1096, 702);
@@ -40,7 +41,7 @@ TEST(SaveFrameName, NumbersWidenAndTkmPositionsAreHexadecimal) {
     EXPECT_EQ(SaveFrameName(kTkm, 300), "tkfrm00012c.bmp");
 }
 
-TEST_F(SaveFrameTest, AviFrameIsSavedAsTheStoredJpegBytes) {
+TEST_F(RealReaderTest, AviFrameIsSavedAsTheStoredJpegBytes) {
     fixtures::RecordingOptions o;
     o.avi.width = 96;
     o.avi.height = 64;
@@ -66,7 +67,7 @@ TEST_F(SaveFrameTest, AviFrameIsSavedAsTheStoredJpegBytes) {
     EXPECT_NE(platform.error_boxes[0].find("x.jpg"), std::string::npos);
 }
 
-TEST_F(SaveFrameTest, MpegPictureIsSavedAsABitmapOfItsSize) {
+TEST_F(RealReaderTest, MpegPictureIsSavedAsABitmapOfItsSize) {
     Start(std::string(QV_FIXTURE_DIR) + "/m4v/pan_176x144.m4v");
     const std::string bmp = ::testing::TempDir() + "picture.bmp";
     platform.save_result = bmp;
@@ -76,6 +77,29 @@ TEST_F(SaveFrameTest, MpegPictureIsSavedAsABitmapOfItsSize) {
     if (ShellOutput("command -v ffprobe").empty()) GTEST_SKIP() << "ffprobe not installed";
     EXPECT_EQ(ShellOutput("ffprobe -v error -show_entries stream=width,height -of csv=p=0 " + bmp),
               "176,144\n");
+}
+
+TEST_F(RealReaderTest, DiagnosticsSwitchesReachTheCameraDecoder) {
+    fixtures::RecordingOptions o;
+    o.avi.width = 800;
+    o.avi.height = 360;
+    o.frame_count = 3;
+    o.rtc_dump = true;
+    const std::string path = ::testing::TempDir() + "diag_real.avi";
+    ASSERT_TRUE(fixtures::WriteBytes(path, fixtures::MakeRecording(o).avi.bytes));
+    Start(path);
+    logic.Diagnostics1Click();
+    logic.diagnostics_commands().cbDumpRTCDataClick(true);
+    logic.diagnostics_commands().cbForceBWClick(true);
+    logic.sbNextClick();
+    // Two lines of sixteen hexadecimal bytes, each followed by a blank.
+    const std::vector<std::string>& lines = logic.diagnostics().lines;
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].size(), 48u);
+    const Picture& p = *logic.ui().picture;
+    for (size_t i = 0; i + 2 < p.pixels.size(); i += 3)
+        ASSERT_TRUE(p.pixels[i] == p.pixels[i + 1] && p.pixels[i] == p.pixels[i + 2]) << i;
+    EXPECT_GT(std::stoi(logic.diagnostics().lblFocusScore), 0);
 }
 
 }  // namespace
