@@ -37,7 +37,7 @@ void DiagnosticsLogic::GetFocusScore(const LumaPlane& luma) {
 void DiagnosticsLogic::Button1Click() {
     ClearList();
     nBadFrames = 0;
-    lblBadFrameCount = "0";
+    lblBadFrameCount.assign(1, '0');  // (not = "0": gcc 12 takes that for an overlapping copy)
 }
 
 void DiagnosticsLogic::ClearList() {

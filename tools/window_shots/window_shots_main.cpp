@@ -3,6 +3,7 @@
 // information of every recording. For looking at the window as a user would, e.g. under xvfb-run.
 #include <QApplication>
 #include <QDialog>
+#include <QMenu>
 #include <QPixmap>
 #include <QTest>
 #include <QTimer>
@@ -55,6 +56,14 @@ int main(int argc, char** argv) {
     step([&] { logic.sbPauseClick(); }, "paused");
     for (size_t i = 1; i < files.size(); ++i) {
         step([&] { logic.bSkipClick(); }, ("entry_" + std::to_string(i)).c_str());
+    }
+    // The Options menu, opened over the window.
+    if (auto* options = window.findChild<QMenu*>("Options1")) {
+        options->popup(window.mapToGlobal(QPoint(60, 20)));
+        QTest::qWait(300);
+        const QString menu = dir + "/options_menu.png";
+        if (options->grab().save(menu)) std::printf("%s\n", menu.toLocal8Bit().constData());
+        options->hide();
     }
     // The diagnostics window from the Options menu, the first recording playing with the frame
     // dump on.
