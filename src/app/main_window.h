@@ -160,6 +160,15 @@ class MainWindowLogic final : private EntryNavigator,
     void EmbedTimestamp1Click();
     void Deblock1Click();
 
+    // Desktop conventions: Space pauses or resumes; full screen shows the picture alone and
+    // Escape leaves it (true when it did); Edit > Undo brings back the entries the last clear
+    // removed; Help > Keyboard lists the keys.
+    void SpaceKey();
+    void FullScreen1Click();
+    bool LeaveFullScreen();
+    void Undo1Click();
+    void Keys1Click();
+
     const UiState& ui() const { return ui_; }
     UiState& ui() { return ui_; }
     const TOpenMovie& movie() const { return movie_; }
@@ -249,6 +258,8 @@ class MainWindowLogic final : private EntryNavigator,
     int nZoom_ = 100;
     int g_nDeblockMethod_ = 2;
     std::set<std::string> cut_short_reported_;
+    std::vector<TPlaylistEntry> cleared_;  // what the last clear removed, for Undo
+    int cleared_current_ = 0;
 };
 
 }  // namespace qv::app

@@ -54,6 +54,7 @@ void MainWindowLogic::LayoutWindow() {
     if (movie_.Kind() == RecordingKind::M4v) kind = LayoutKind::Stream;
     if (movie_.Kind() == RecordingKind::Tkm) kind = LayoutKind::StreamWithSound;
     LayoutPanels(ui_, kind, ui_.client_width, ui_.client_height);
+    if (ui_.picture_only) ui_[ctl::ScrollBox1].rect = {0, 0, ui_.client_width, ui_.client_height};
     CenterImage();
 }
 

@@ -117,6 +117,13 @@ void MainWindowLogic::bClearPlayListClick() {
     if (DeferWhileSearching([this] { bClearPlayListClick(); })) return;
     StopPlay();
     platform_.Wait(250);
+    if (playlist_.nCount() > 0) {
+        cleared_.clear();
+        for (int i = 0; i < playlist_.nCount(); ++i)
+            cleared_.push_back(playlist_[i]);
+        cleared_current_ = playlist_.nCurrent;
+        ui_.Enable(ctl::Undo1, true);
+    }
     ClearPlaylist();
     ClearMovieDisplay();
     ui_.status[0] = "[none]";

@@ -49,6 +49,7 @@ struct ControlState {
     std::optional<ControlName> parent;  // the containing control or menu; none for the window
     std::string text;                   // caption or text
     std::string hint;
+    std::string shortcut;  // menu items: the key shown beside the item, e.g. "Ctrl+O"
     Rect rect;
     bool enabled = true;
     bool visible = true;
@@ -91,6 +92,8 @@ class UiState {
     std::vector<std::string> playlist_rows;
     int playlist_selected = -1;
     // Client size of the window, written by the toolkit on every resize.
+    // Full screen: the picture fills the window and every other control is out of sight.
+    bool picture_only = false;
     int client_width = 0;
     int client_height = 0;
     // Window frame: left, top, width, height.

@@ -37,6 +37,7 @@ void BuildPictureAndSpeed(UiState& ui) {
     rate.maximum = 29;
     rate.position = 1;
     rate.tick_frequency = 1;
+    rate.hint = "Playback speed";
     ControlState& lbl = Put(ui, ctl::lblRate, K::Label, std::nullopt, {648, 489, 41, 13}, "0");
     lbl.bold = true;
 }
@@ -97,6 +98,7 @@ void BuildSeek(UiState& ui) {
     where.fill_parent = true;
     where.maximum = 100;
     where.visible = false;
+    where.hint = "Position in the recording: drag to seek";
     ControlState& bar = Put(ui, ctl::pbWhere, K::ProgressBar, ctl::pnlWhere, {0, 0, 632, 16});
     bar.fill_parent = true;
     bar.maximum = 100;
@@ -162,15 +164,21 @@ void BuildMovieInfo(UiState& ui) {
 }
 
 void BuildMenus(UiState& ui) {
-    auto item = [&](ControlName name, ControlName menu, const std::string& text) {
-        return &Put(ui, name, K::MenuItem, menu, {}, text);
+    auto item = [&](ControlName name, ControlName menu, const std::string& text,
+                    const std::string& shortcut = {}) {
+        ControlState& c = Put(ui, name, K::MenuItem, menu, {}, text);
+        c.shortcut = shortcut;
+        return &c;
     };
     Put(ui, ctl::File1, K::Menu, ctl::MainMenu1, {}, "&File");
-    item(ctl::Open1, ctl::File1, "&Open");
+    item(ctl::Open1, ctl::File1, "&Open", "Ctrl+O");
     item(ctl::SaveCurrent1, ctl::File1, "&Save Current");
     item(ctl::Extract1, ctl::File1, "&Export");
     Put(ui, ctl::N1, K::Separator, ctl::File1, {});
-    item(ctl::Exit1, ctl::File1, "E&xit");
+    item(ctl::Exit1, ctl::File1, "E&xit", "Ctrl+Q");
+    // Added: a cleared playlist can be brought back.
+    Put(ui, ctl::Edit1, K::Menu, ctl::MainMenu1, {}, "&Edit");
+    item(ctl::Undo1, ctl::Edit1, "&Undo", "Ctrl+Z")->enabled = false;
     // Shown, unlike the original design that hid it: nothing else reaches the camera's settings.
     Put(ui, ctl::Options1, K::Menu, ctl::MainMenu1, {}, "&Options");
     item(ctl::CameraSettings1, ctl::Options1, "&Camera Settings");
@@ -180,7 +188,9 @@ void BuildMenus(UiState& ui) {
     deblock->checkable = true;
     // Added: the diagnostics window otherwise shows only at start with "ShowDiags" set.
     item(ctl::Diagnostics1, ctl::Options1, "&Diagnostics");
-    Put(ui, ctl::Help1, K::Menu, ctl::MainMenu1, {}, "&Help").visible = false;
+    // Shown, with a keyboard reference beside About.
+    Put(ui, ctl::Help1, K::Menu, ctl::MainMenu1, {}, "&Help");
+    item(ctl::Keys1, ctl::Help1, "&Keyboard");
     item(ctl::About1, ctl::Help1, "&About");
 
     Put(ui, ctl::PopupMenu1, K::Menu, std::nullopt, {});
@@ -188,6 +198,8 @@ void BuildMenus(UiState& ui) {
     item(ctl::N2xzoom1, ctl::PopupMenu1, "2X zoom");
     item(ctl::Varzoom1, ctl::PopupMenu1, "Var zoom");
     item(ctl::SaveCurrent2, ctl::PopupMenu1, "&Save Current");
+    // Added, with the menu itself now opened by the right button on the picture.
+    item(ctl::FullScreen1, ctl::PopupMenu1, "&Full Screen", "F11")->checkable = true;
 
     Put(ui, ctl::PopupMenu2, K::Menu, std::nullopt, {});
     item(ctl::SaveStart, ctl::PopupMenu2, "Mark Start of Exported Segment");

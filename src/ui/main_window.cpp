@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
@@ -197,6 +198,10 @@ QWidget* TfrmQVMain::MakeWidget(ControlName name, const ControlState& c, QWidget
                                            : button == Qt::RightButton ? app::MouseButton::Right
                                                                        : app::MouseButton::Middle;
                 Handle([&] { logic_->Image1MouseDown(b); });
+                // The picture's own menu: zoom, full screen, saving the frame.
+                if (b == app::MouseButton::Right)
+                    if (auto* menu = findChild<QMenu*>(ctl::PopupMenu1.c_str()))
+                        menu->popup(QCursor::pos());
             };
             return image_;
         }
@@ -271,6 +276,11 @@ void TfrmQVMain::BuildMenus() {
                                                             : menu->addAction(Q(c.text));
                 b.action->setObjectName(b.name.c_str());
                 b.action->setCheckable(c.checkable);
+                if (!c.shortcut.empty()) {
+                    b.action->setShortcut(QKeySequence(Q(c.shortcut)));
+                    // A popup menu's keys work while the menu is closed too.
+                    if (ui[c.parent.value()].parent != ctl::MainMenu1) addAction(b.action);
+                }
             }
         }
     }
@@ -338,6 +348,9 @@ void TfrmQVMain::Connect() {
     menu(ctl::EmbedTimestamp1, &app::MainWindowLogic::EmbedTimestamp1Click);
     menu(ctl::Deblock1, &app::MainWindowLogic::Deblock1Click);
     menu(ctl::Diagnostics1, &app::MainWindowLogic::Diagnostics1Click);
+    menu(ctl::Undo1, &app::MainWindowLogic::Undo1Click);
+    menu(ctl::Keys1, &app::MainWindowLogic::Keys1Click);
+    menu(ctl::FullScreen1, &app::MainWindowLogic::FullScreen1Click);
     menu(ctl::Extract1, &app::MainWindowLogic::Extract1Click);
     menu(ctl::SaveCurrent1, &app::MainWindowLogic::SaveCurrent1Click);
     menu(ctl::SaveCurrent2, &app::MainWindowLogic::SaveCurrent2Click);
@@ -383,10 +396,16 @@ void TfrmQVMain::Connect() {
         key({QKeySequence(Qt::Key_Minus), QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)},
             [this] { logic_->FormKeyPress('-'); }),
         key({QKeySequence(Qt::Key_Left)}, [this] { logic_->FormKeyUp(37); })};
-    // Escape is the window's cancel key: it clears the playlist.
+    // Escape leaves full screen; otherwise it clears the playlist, but only when the playlist has
+    // the focus, so a stray Escape (one that closed a menu) never wipes the user's list.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this,
-            [this] { Handle([&] { logic_->bClearPlayListClick(); }); });
+    connect(escape, &QShortcut::activated, this, [this] {
+        Handle([&] {
+            if (!logic_->LeaveFullScreen() && list_->hasFocus()) logic_->bClearPlayListClick();
+        });
+    });
+    auto* space = new QShortcut(QKeySequence(Qt::Key_Space), this);
+    connect(space, &QShortcut::activated, this, [this] { Handle([&] { logic_->SpaceKey(); }); });
 }
 
 bool TfrmQVMain::eventFilter(QObject* watched, QEvent* event) {
@@ -556,7 +575,10 @@ void TfrmQVMain::ApplyControl(Bound& b, const ControlState& c) {
         if (p->value() != c.position) p->setValue(c.position);
     }
     if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
-    if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
+    // Full screen keeps only the picture's scroll box of the window's own controls.
+    const bool visible =
+        c.visible && (!logic_->ui().picture_only || c.parent || b.name == ctl::ScrollBox1);
+    if (w->isVisibleTo(w->parentWidget()) != visible) w->setVisible(visible);
 }
 
 void TfrmQVMain::ApplyStatus() {
@@ -572,6 +594,10 @@ void TfrmQVMain::ApplyPlaylist() {
         list_->clear();
         for (const std::string& row : shown_rows_)
             list_->addItem(Q(row));
+        // Each entry's full path shows when the pointer rests on it.
+        const app::TPlaylist& entries = logic_->playlist();
+        for (int i = 0; i < list_->count() && i < entries.nCount(); ++i)
+            list_->item(i)->setToolTip(Q(entries[i].szPath));
     }
     const int selected = ui.playlist_selected < list_->count() ? ui.playlist_selected : -1;
     if (list_->currentRow() != selected) list_->setCurrentRow(selected);
@@ -595,6 +621,22 @@ void TfrmQVMain::ApplyPicture() {
 void TfrmQVMain::Sync() {
     syncing_ = true;
     const app::UiState& ui = logic_->ui();
+    if (ui.picture_only != full_screen_) {
+        full_screen_ = ui.picture_only;
+        menuBar()->setVisible(!ui.picture_only);
+        // The picture alone stands on black, as a player's full screen does.
+        canvas_->setAutoFillBackground(full_screen_);
+        QPalette black = canvas_->palette();
+        black.setColor(QPalette::Window,
+                       full_screen_ ? Qt::black : palette().color(QPalette::Window));
+        canvas_->setPalette(black);
+        if (ui.picture_only)
+            showFullScreen();
+        else if (logic_->maximised)
+            showMaximized();
+        else
+            showNormal();
+    }
     if (windowTitle() != Q(ui.caption)) setWindowTitle(Q(ui.caption));
     for (Bound& b : bound_)
         if (b.widget != image_) ApplyControl(b, ui[b.name]);

@@ -130,6 +130,7 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     TfrmExtProgress* progress_ = nullptr;
     TfrmSetCamReg* camera_ = nullptr;
     TfrmDiags* diags_ = nullptr;
+    bool full_screen_ = false;
     bool shown_ = false;
     bool syncing_ = false;
 };

@@ -45,6 +45,7 @@ class MainWindowTest : public QObject {
     void exportDialogProposesNamesAndStaysOpenWhenTheSaveDialogIsCancelled();
     void cameraSettingsFromTheOptionsMenuWriteTheFileOnTheChosenDrive();
     void diagnosticsWindowOpensFromTheMenuAndShowsTheFramesValues();
+    void escapeClearsThePlaylistOnlyFromTheListAndUndoBringsItBack();
 
   private:
     int PanelFrame(qv::ui::TfrmQVMain& w);
@@ -342,6 +343,23 @@ void MainWindowTest::diagnosticsWindowOpensFromTheMenuAndShowsTheFramesValues() 
              QString::fromStdString(window.logic().diagnostics().values.lblFWRev));
     diags->close();
     QVERIFY(!window.logic().diagnostics().visible);
+}
+
+void MainWindowTest::escapeClearsThePlaylistOnlyFromTheListAndUndoBringsItBack() {
+    qv::ui::TfrmQVMain window({older_, newer_}, (dir_ / "escape.ini").string());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* list = window.findChild<QListWidget*>("lbPlayList");
+    auto* rate = window.findChild<QSlider*>("tbRate");
+    rate->setFocus();
+    QTest::keyClick(rate, Qt::Key_Escape);
+    QCOMPARE(list->count(), 2);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Escape);
+    QCOMPARE(list->count(), 0);
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(0)->toolTip(), QString::fromStdString(older_));
 }
 
 #include "main_window_test.moc"

@@ -57,14 +57,19 @@ int main(int argc, char** argv) {
     for (size_t i = 1; i < files.size(); ++i) {
         step([&] { logic.bSkipClick(); }, ("entry_" + std::to_string(i)).c_str());
     }
-    // The Options menu, opened over the window.
-    if (auto* options = window.findChild<QMenu*>("Options1")) {
-        options->popup(window.mapToGlobal(QPoint(60, 20)));
-        QTest::qWait(300);
-        const QString menu = dir + "/options_menu.png";
-        if (options->grab().save(menu)) std::printf("%s\n", menu.toLocal8Bit().constData());
-        options->hide();
+    // The menus, each opened over the window.
+    for (const char* name : {"Options1", "Help1", "Edit1", "PopupMenu1"}) {
+        if (auto* menu = window.findChild<QMenu*>(name)) {
+            menu->popup(window.mapToGlobal(QPoint(60, 20)));
+            QTest::qWait(300);
+            const QString path = dir + "/menu_" + name + ".png";
+            if (menu->grab().save(path)) std::printf("%s\n", path.toLocal8Bit().constData());
+            menu->hide();
+        }
     }
+    step([&] { logic.FullScreen1Click(); }, "full_screen");
+    logic.LeaveFullScreen();
+    window.Sync();
     // The diagnostics window from the Options menu, the first recording playing with the frame
     // dump on.
     logic.Diagnostics1Click();
