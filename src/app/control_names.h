@@ -22,7 +22,8 @@ namespace qv::app {
     X(CameraSettings1)                                                                             \
     X(EmbedTimestamp1)                                                                             \
     X(Deblock1)                                                                                    \
-    X(Edit1) X(Undo1) X(Keys1) X(FullScreen1) X(Diagnostics1) X(Help1) X(About1) X(PopupMenu1) X(  \
+    X(Edit1)                                                                                       \
+    X(Undo1) X(Keys1) X(FullScreen1) X(Diagnostics1) X(Help1) X(About1) X(PopupMenu1) X(           \
         Zoom1X1) X(N2xzoom1) X(Varzoom1) X(SaveCurrent2) X(PopupMenu2) X(SaveStart) X(SaveEnd)     \
         X(SaveSegment1) X(Cancel1) X(ScrollBox1) X(Image1) X(gbPlayRate) X(tbRate) X(lblRate) X(   \
             gbStats) X(lblCapIntervalTitle) X(lblCapInterval) X(lblElapsedTimeTitle)               \
