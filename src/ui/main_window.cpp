@@ -34,6 +34,7 @@
 #include "ui/message_window.h"
 #include "ui/picture_view.h"
 #include "ui/thumbnail_panel.h"
+#include "ui/transport_icons.h"
 
 namespace qv::ui {
 namespace {
@@ -48,22 +49,6 @@ constexpr uint32_t kThemeColour = 0xFF000000u;
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// Glyphs of the transport buttons.
-QIcon TransportIcon(ControlName name, QStyle* style) {
-    if (name == ctl::sbStop || name == ctl::sbStopSearch || name == ctl::sbStopPIRSearch)
-        return style->standardIcon(QStyle::SP_MediaStop);
-    if (name == ctl::sbPause) return style->standardIcon(QStyle::SP_MediaPause);
-    if (name == ctl::sbForward || name == ctl::sbSearchForward)
-        return style->standardIcon(QStyle::SP_MediaPlay);
-    if (name == ctl::sbNext) return style->standardIcon(QStyle::SP_MediaSkipForward);
-    if (name == ctl::sbPrevious) return style->standardIcon(QStyle::SP_MediaSkipBackward);
-    if (name == ctl::sbNextEvent || name == ctl::sbPIRSeekFwd)
-        return style->standardIcon(QStyle::SP_MediaSeekForward);
-    if (name == ctl::sbPrevEvent || name == ctl::sbPIRSeekRev)
-        return style->standardIcon(QStyle::SP_MediaSeekBackward);
-    return {};
 }
 
 // A file pattern that matches an extension in any letter case ("*.[aA][vV][iI]"), so recordings
@@ -146,9 +131,7 @@ QWidget* TfrmQVMain::MakeWidget(ControlName name, const ControlState& c, QWidget
         case ControlKind::SpeedButton: {
             auto* b = new QToolButton(parent);
             b->setAutoRaise(false);
-            b->setIcon(TransportIcon(name, style()));
-            if (name == ctl::sbBackward || name == ctl::sbSearchBackward)
-                b->setText(QString::fromUtf8("\u25C0"));
+            b->setIcon(TransportIcon(name, palette()));
             b->setToolButtonStyle(b->icon().isNull() ? Qt::ToolButtonTextOnly
                                                      : Qt::ToolButtonIconOnly);
             b->setFocusPolicy(Qt::NoFocus);
@@ -157,10 +140,11 @@ QWidget* TfrmQVMain::MakeWidget(ControlName name, const ControlState& c, QWidget
         case ControlKind::Button:
             return new QPushButton(Q(c.text), parent);
         case ControlKind::TrackBar: {
+            // The speed bar's first position is at its top, as on the camera software's bar,
+            // and the fastest speed. The slider runs the other way round (its value is the last
+            // position less the bar's), so its fill grows from the bottom with the speed and Up
+            // makes it faster.
             auto* s = new QSlider(c.vertical ? Qt::Vertical : Qt::Horizontal, parent);
-            // The top of the speed bar is its first position, as on the camera software's bar.
-            s->setInvertedAppearance(c.vertical);
-            s->setInvertedControls(c.vertical);
             s->setTickPosition(c.vertical ? QSlider::TicksBothSides : QSlider::TicksBelow);
             return s;
         }
@@ -364,8 +348,8 @@ void TfrmQVMain::Connect() {
         connect(exit, &QAction::triggered, this, [this] { close(); });
 
     auto* rate = qobject_cast<QSlider*>(Widget(ctl::tbRate));
-    connect(rate, &QSlider::valueChanged, this, [this](int v) {
-        if (!syncing_) Handle([&] { logic_->tbRateChange(v); });
+    connect(rate, &QSlider::valueChanged, this, [this, rate](int v) {
+        if (!syncing_) Handle([&] { logic_->tbRateChange(rate->maximum() + rate->minimum() - v); });
     });
     rate->installEventFilter(this);
     auto* where = qobject_cast<QSlider*>(Widget(ctl::tbWhere));
@@ -462,6 +446,11 @@ void TfrmQVMain::showEvent(QShowEvent* event) {
 void TfrmQVMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) logic_->maximised = isMaximized();
+    // A new theme: the transport glyphs are drawn again in its colours.
+    if (event->type() == QEvent::PaletteChange)
+        for (Bound& b : bound_)
+            if (auto* button = qobject_cast<QToolButton*>(b.widget))
+                button->setIcon(TransportIcon(b.name, palette()));
 }
 
 void TfrmQVMain::closeEvent(QCloseEvent* event) {
@@ -567,7 +556,8 @@ void TfrmQVMain::ApplyControl(Bound& b, const ControlState& c) {
     } else if (auto* s = qobject_cast<QSlider*>(w)) {
         if (s->minimum() != c.minimum || s->maximum() != c.maximum)
             s->setRange(c.minimum, c.maximum);
-        if (s->value() != c.position) s->setValue(c.position);
+        const int value = c.vertical ? c.maximum + c.minimum - c.position : c.position;
+        if (s->value() != value) s->setValue(value);
         s->setTickInterval(c.tick_frequency);
         s->setPageStep(c.vertical ? 1 : std::max(c.tick_frequency, 1));
     } else if (auto* p = qobject_cast<QProgressBar*>(w)) {

@@ -1,9 +1,11 @@
 // qv-window-shots OUTDIR RECORDING...: starts the player window on the recordings, lets it play and
 // saves what the window shows: playing, at each zoom, with the stamped capture time, and the movie
-// information of every recording. For looking at the window as a user would, e.g. under xvfb-run.
+// information of every recording. For looking at the window as a user would, e.g. under xvfb-run;
+// --dark uses Fusion with a dark palette, QT_SCALE_FACTOR=2 doubles the scale.
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
+#include <QPalette>
 #include <QPixmap>
 #include <QTest>
 #include <QTimer>
@@ -24,10 +26,35 @@ void Save(qv::ui::TfrmQVMain& window, const QString& dir, const char* name) {
 
 }  // namespace
 
+// Fusion with a dark palette, as a dark desktop theme gives it.
+void UseDarkTheme(QApplication& app) {
+    app.setStyle("Fusion");
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(45, 45, 48));
+    p.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    p.setColor(QPalette::Base, QColor(30, 30, 30));
+    p.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
+    p.setColor(QPalette::Text, QColor(230, 230, 230));
+    p.setColor(QPalette::Button, QColor(60, 60, 64));
+    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
+    p.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+    for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, r, QColor(120, 120, 120));
+    app.setPalette(p);
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    if (argc > 1 && std::string(argv[1]) == "--dark") {
+        UseDarkTheme(app);
+        ++argv;
+        --argc;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: qv-window-shots OUTDIR RECORDING...\n");
+        std::fprintf(stderr, "usage: qv-window-shots [--dark] OUTDIR RECORDING...\n");
         return 2;
     }
     const QString dir = argv[1];
