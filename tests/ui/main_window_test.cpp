@@ -5,11 +5,11 @@
 // put it, and labels keep the theme's text colour.
 #include <QAction>
 #include <QCheckBox>
-#include <QListWidget>
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
