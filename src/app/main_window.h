@@ -112,6 +112,8 @@ class MainWindowLogic final : private EntryNavigator,
     void ApplyZoom();
     void CenterImage();
     void LayoutWindow() override;
+    // The toolkit's height of the status bar in its font; never below the designed 19.
+    void SetStatusBarHeight(int height);
 
     // Playlist.
     void Open1Click();

@@ -1,5 +1,7 @@
 // Showing pictures: zoom, the image's place, the window layout and the menu toggles of the
 // timestamp and the deblocking filter.
+#include <algorithm>
+
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/zoom.h"
@@ -56,6 +58,11 @@ void MainWindowLogic::LayoutWindow() {
     LayoutPanels(ui_, kind, ui_.client_width, ui_.client_height);
     if (ui_.picture_only) ui_[ctl::ScrollBox1].rect = {0, 0, ui_.client_width, ui_.client_height};
     CenterImage();
+}
+
+void MainWindowLogic::SetStatusBarHeight(int height) {
+    ui_[ctl::StatusBar1].rect.height = std::max(height, 19);
+    LayoutWindow();
 }
 
 void MainWindowLogic::FormResize(int client_width, int client_height) {

@@ -98,6 +98,8 @@ TfrmQVMain::TfrmQVMain(const std::vector<std::string>& arguments, const std::str
     camera_ = new TfrmSetCamReg(this, logic_->camera_settings());
     diags_ = new TfrmDiags(this, *logic_, [this] { Sync(); });
     resize(logic_->ui().window.width, logic_->ui().window.height);
+    // The status bar is as tall as its panels need in this font, so no letter is cut.
+    logic_->SetStatusBarHeight(Widget(ctl::StatusBar1)->sizeHint().height());
     logic_->FormCreate(arguments_);
     ApplyWindowGeometry();
     Sync();
@@ -631,7 +633,8 @@ void TfrmQVMain::Sync() {
     for (Bound& b : bound_)
         if (b.widget != image_) ApplyControl(b, ui[b.name]);
     if (auto* bar = Widget(ctl::StatusBar1)) {
-        QRect r(0, client_->height() - 19, client_->width(), 19);
+        const int h = ui[ctl::StatusBar1].rect.height;
+        QRect r(0, client_->height() - h, client_->width(), h);
         if (bar->geometry() != r) bar->setGeometry(r);
     }
     ApplyStatus();
