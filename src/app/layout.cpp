@@ -5,12 +5,20 @@
 namespace qv::app {
 namespace {
 
-// The playlist group at (left, top), at most 200 high, with its rows, path and buttons inside.
-void PlacePlaylist(UiState& ui, int left, int top, int ch) {
+// Least height of the playlist group when the window is short: two rows, the path and the
+// buttons.
+constexpr int kShortPlaylistHeight = 150;
+
+// The playlist group at (left, top), at most 200 high, with its rows, path and buttons inside;
+// reserve is kept free below it (for the movie information) as long as the list keeps its least
+// height.
+void PlacePlaylist(UiState& ui, int left, int top, int ch, int reserve = 0) {
     Rect& list = ui[ctl::gbPlayList].rect;
     list.left = left;
     list.top = top;
     list.height = std::min(ch - list.top - 4, 200);
+    if (reserve > 0)
+        list.height = std::min(list.height, std::max(ch - top - reserve, kShortPlaylistHeight));
     Rect& rows = ui[ctl::lbPlayList].rect;
     Rect& path = ui[ctl::lblFilePath].rect;
     Rect& buttons = ui[ctl::pnlPLControls].rect;
@@ -27,7 +35,11 @@ void LayoutAviPanels(UiState& ui, int cw, int ch) {
     Rect& stats = ui[ctl::gbStats].rect;
     Rect& motion = ui[ctl::gbMotion].rect;
     Rect& list = ui[ctl::gbPlayList].rect;
-    box.width = cw - rate.width - stats.width - motion.width - 16;
+    Rect& info = ui[ctl::gbMovieInfo].rect;
+    // The movie information widens with longer texts; the picture gives way to it and the
+    // playlist above it keeps its width.
+    const int widened = std::max(info.width - kMovieInfoWidth, 0);
+    box.width = cw - rate.width - stats.width - motion.width - 16 - widened;
     box.height = ch - play.height - seek.height - ui[ctl::StatusBar1].rect.height - 16;
     seek.width = box.width;
     play.top = box.Bottom() + 4;
@@ -44,10 +56,13 @@ void LayoutAviPanels(UiState& ui, int cw, int ch) {
     motion.top = stats.top;
     motion.left = stats.left + stats.width + 4;
     ui[ctl::pnlWhere].rect.width = seek.width - 8;
-    PlacePlaylist(ui, stats.left, motion.Bottom() + 4, ch);
-    Rect& info = ui[ctl::gbMovieInfo].rect;
+    const int status_height = ui[ctl::StatusBar1].rect.height;
+    PlacePlaylist(ui, stats.left, motion.Bottom() + 4, ch, kMovieInfoHeight + status_height);
+    list.width = kMovieInfoWidth + widened;
     info.left = list.left;
     info.top = list.Bottom();
+    // In a short window the group ends above the status bar and shows what fits.
+    info.height = std::min(kMovieInfoHeight, ch - status_height - info.top);
 }
 
 void LayoutStreamPanels(UiState& ui, LayoutKind kind, int cw, int ch) {

@@ -18,6 +18,7 @@
 #include "app/host_services.h"
 #include "app/ini_file.h"
 #include "app/lang_dispatcher.h"
+#include "app/movie_info_fit.h"
 #include "app/open_movie.h"
 #include "app/overlay.h"
 #include "app/platform_seam.h"
@@ -114,6 +115,9 @@ class MainWindowLogic final : private EntryNavigator,
     void LayoutWindow() override;
     // The toolkit's height of the status bar in its font; never below the designed 19.
     void SetStatusBarHeight(int height);
+    // Sizes the labels of the movie information from their texts in the toolkit's font, and lays
+    // the window out again when the group's width changed. Cheap when no text changed.
+    void FitLabels(const TextWidth& width);
 
     // Playlist.
     void Open1Click();
@@ -260,6 +264,7 @@ class MainWindowLogic final : private EntryNavigator,
     int nZoom_ = 100;
     int g_nDeblockMethod_ = 2;
     std::set<std::string> cut_short_reported_;
+    MovieInfoFit movie_info_fit_;
     std::vector<TPlaylistEntry> cleared_;  // what the last clear removed, for Undo
     int cleared_current_ = 0;
 };

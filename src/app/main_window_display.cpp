@@ -65,6 +65,10 @@ void MainWindowLogic::SetStatusBarHeight(int height) {
     LayoutWindow();
 }
 
+void MainWindowLogic::FitLabels(const TextWidth& width) {
+    if (movie_info_fit_.Fit(ui_, width)) LayoutWindow();
+}
+
 void MainWindowLogic::FormResize(int client_width, int client_height) {
     ui_.client_width = client_width;
     ui_.client_height = client_height;

@@ -1,4 +1,5 @@
 // The main window as designed: controls, captions, hints and places before any layout runs.
+#include "app/layout.h"
 #include "app/ui_state.h"
 
 namespace qv::app {
@@ -107,7 +108,7 @@ void BuildSeek(UiState& ui) {
 
 void BuildPlaylist(UiState& ui) {
     const ControlName p = ctl::gbPlayList;
-    Put(ui, p, K::GroupBox, std::nullopt, {725, 201, 281, 249}, "PlayList");
+    Put(ui, p, K::GroupBox, std::nullopt, {725, 201, kMovieInfoWidth, 249}, "PlayList");
     Put(ui, ctl::lbPlayList, K::ListBox, p, {20, 24, 238, 124});
     Put(ui, ctl::lblFilePath, K::Label, p, {20, 152, 238, 13}).visible = false;
     Put(ui, ctl::pnlPLControls, K::Panel, p, {16, 169, 249, 73});
@@ -126,7 +127,9 @@ void InfoRow(UiState& ui, ControlName parent, int row, ControlName title_name,
 
 void BuildMovieInfo(UiState& ui) {
     const ControlName p = ctl::gbMovieInfo;
-    Put(ui, p, K::GroupBox, std::nullopt, {725, 450, 281, 177}, "Movie Info").visible = false;
+    Put(ui, p, K::GroupBox, std::nullopt, {725, 450, kMovieInfoWidth, kMovieInfoHeight},
+        "Movie Info")
+        .visible = false;
     InfoRow(ui, p, 0, ctl::Label1, "Camera Model:  ", ctl::lblCamModel);
     InfoRow(ui, p, 1, ctl::Label2, "Image Quality", ctl::lblQuant);
     InfoRow(ui, p, 2, ctl::Label3, "Band Filter", ctl::lblFlicker);

@@ -86,6 +86,14 @@ TfrmQVMain::TfrmQVMain(const std::vector<std::string>& arguments, const std::str
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
+    // Labels are measured in the window's font, bold for the values.
+    text_width_ = [normal = QFontMetrics(small), bold = QFontMetrics([&] {
+                                                     QFont f = small;
+                                                     f.setBold(true);
+                                                     return f;
+                                                 }())](const std::string& text, bool is_bold) {
+        return (is_bold ? bold : normal).horizontalAdvance(QString::fromStdString(text));
+    };
     timer_->setObjectName("Timer1");
     connect(timer_, &QTimer::timeout, this, [this] { Handle([&] { logic_->Timer1Timer(); }); });
     BuildControls();
@@ -612,6 +620,7 @@ void TfrmQVMain::ApplyPicture() {
 
 void TfrmQVMain::Sync() {
     syncing_ = true;
+    logic_->FitLabels(text_width_);
     const app::UiState& ui = logic_->ui();
     if (ui.picture_only != full_screen_) {
         full_screen_ = ui.picture_only;

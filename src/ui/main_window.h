@@ -131,6 +131,7 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     TfrmSetCamReg* camera_ = nullptr;
     TfrmDiags* diags_ = nullptr;
     bool full_screen_ = false;
+    app::TextWidth text_width_;
     bool shown_ = false;
     bool syncing_ = false;
 };

@@ -7,6 +7,7 @@
 
 #include "app/layout.h"
 #include "app/main_window.h"
+#include "app/movie_info_fit.h"
 #include "app/movie_info.h"
 #include "app/overlay_text.h"
 #include "app/stamp.h"
@@ -73,13 +74,47 @@ TEST(Layout, AviPanelsForAClientSize) {
 TEST(Layout, LowWindowShrinksThePlaylistAndStreamsWidenThePicture) {
     UiState ui;
     BuildMainWindowDesign(ui);
+    // The playlist keeps its least height and the movie information ends above the status bar.
     LayoutPanels(ui, LayoutKind::Avi, 800, 380);
-    EXPECT_EQ(ui["gbPlayList"].rect.height, 380 - 201 - 4);
+    EXPECT_EQ(ui["gbPlayList"].rect.height, 150);
+    EXPECT_EQ(ui["gbMovieInfo"].rect.Bottom(), ui["StatusBar1"].rect.top);
+    LayoutPanels(ui, LayoutKind::Avi, 800, 560);
+    EXPECT_EQ(ui["gbPlayList"].rect.height, 560 - 201 - 177 - 19);
+    EXPECT_EQ(ui["gbMovieInfo"].rect.height, 177);
     LayoutPanels(ui, LayoutKind::Stream, 1000, 600);
     EXPECT_EQ(ui["ScrollBox1"].rect.width, 1000 - 281 - 16);
     LayoutPanels(ui, LayoutKind::StreamWithSound, 1000, 600);
     EXPECT_EQ(ui["ScrollBox1"].rect.width, 984);
     EXPECT_EQ(ui["ScrollBox1"].rect.height, 600 - 33 - 57 - 19 - 16);
+}
+
+TEST(Layout, MovieInfoColumnsWidenForTheirTextsAndThePictureGivesWay) {
+    UiState ui;
+    BuildMainWindowDesign(ui);
+    // A wide font: 9 pixels a character, 10 in bold.
+    const TextWidth width = [](const std::string& t, bool bold) {
+        return static_cast<int>(t.size()) * (bold ? 10 : 9);
+    };
+    MovieInfoFit fit;
+    ui.SetText(ctl::lblCamModel, "KMX310Plus");
+    ui.SetText(ctl::lblMode, "Timelapse");
+    ui.SetText(ctl::lblHDRRange, "Medium");
+    EXPECT_TRUE(fit.Fit(ui, width));
+    EXPECT_FALSE(fit.Fit(ui, width));  // nothing changed: nothing measured again
+    auto right = [&](const char* n) { return ui.At(n).rect.Right(); };
+    EXPECT_LE(right("Label1"), ui["lblCamModel"].rect.left);
+    EXPECT_GE(ui["lblCamModel"].rect.width, 100);
+    EXPECT_LE(right("lblCamModel"), ui["pnlWDXInfo"].rect.left);
+    EXPECT_LE(right("Label4"), ui["lblMode"].rect.left);
+    EXPECT_LE(ui["pnlWDXInfo"].rect.left + right("lblMode"), right("gbMovieInfo"));
+    EXPECT_GE(ui["lblHDRRange"].rect.width, 60);
+    const int wider = ui["gbMovieInfo"].rect.width - kMovieInfoWidth;
+    ASSERT_GT(wider, 0);
+    LayoutPanels(ui, LayoutKind::Avi, 1096, 702);
+    // The group keeps its designed right edge; the picture is narrower by what it gained.
+    EXPECT_EQ(right("gbMovieInfo"), 814 + kMovieInfoWidth);
+    EXPECT_EQ(ui["ScrollBox1"].rect.width, 733 - wider);
+    EXPECT_EQ(ui["gbPlayList"].rect.width, ui["gbMovieInfo"].rect.width);
 }
 
 TEST(OverlayText, ElapsedEventsIntervalAndStampTexts) {
