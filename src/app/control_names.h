@@ -10,44 +10,130 @@
 namespace qv::app {
 
 // X(name) for every control, in no particular order (the window design gives the order).
-#define QV_MAIN_WINDOW_CONTROLS(X)                                                                 \
-    X(MainMenu1)                                                                                   \
-    X(File1)                                                                                       \
-    X(Open1)                                                                                       \
-    X(SaveCurrent1)                                                                                \
-    X(Extract1)                                                                                    \
-    X(N1)                                                                                          \
-    X(Exit1)                                                                                       \
-    X(Options1)                                                                                    \
-    X(CameraSettings1)                                                                             \
-    X(EmbedTimestamp1)                                                                             \
-    X(Deblock1)                                                                                    \
-    X(Edit1)                                                                                       \
-    X(Undo1)                                                                                       \
-    X(Keys1)                                                                                       \
-    X(FullScreen1) X(Diagnostics1) X(Help1) X(About1) X(PopupMenu1) X(Zoom1X1) X(N2xzoom1) X(      \
-        Varzoom1) X(SaveCurrent2) X(PopupMenu2) X(SaveStart) X(SaveEnd) X(SaveSegment1) X(Cancel1) \
-        X(ScrollBox1) X(Image1) X(gbPlayRate) X(tbRate) X(lblRate) X(gbStats) X(                   \
-            lblCapIntervalTitle) X(lblCapInterval) X(lblElapsedTimeTitle) X(lblElapsedTime)        \
-            X(lblDateTitle) X(lblDate) X(lblTimeTitle) X(lblTime) X(gbMotion) X(pnlSearch) X(      \
-                lblSrchMsg) X(lblSearchForward) X(lblSearchBackward) X(lblSearchFound) X(Thresh)   \
-                X(edtMotionThreshold) X(cbIgnoreBrightness) X(sbSearchBackward) X(sbStopSearch) X( \
-                    sbSearchForward) X(pnlPlayCtrl) X(sbStop) X(sbPause) X(sbBackward)             \
-                    X(sbPrevious) X(sbNext) X(sbForward) X(sbPrevEvent) X(sbNextEvent) X(          \
-                        gbSeek) X(pnlWhere) X(tbWhere) X(pbWhere) X(gbPlayList) X(lbPlayList)      \
-                        X(lblFilePath) X(pnlPLControls) X(bPrevious) X(bSkip) X(bClearPlayList) X( \
-                            gbMovieInfo) X(Label1) X(lblCamModel) X(Label2) X(lblQuant) X(Label3)  \
-                            X(lblFlicker) X(lblSceneTitle) X(lblScene) X(lblExpoTitle)             \
-                                X(lblCustomExpo) X(Label8) X(lblSSStart) X(Label7) X(lblSSStop)    \
-                                    X(Label9) X(lblLED) X(Label10) X(lblLowLight) X(Label11)       \
-                                        X(lblTimeStamp) X(Label17) X(lblFW) X(Label5) X(lblFPGA)   \
-                                            X(pnlProInfo) X(Label12) X(lblWBMode) X(Label13) X(    \
-                                                lblContrast) X(Label14) X(lblSharpness) X(Label15) \
-                                                X(lblSaturation) X(Label16) X(lblHDRRange)         \
-                                                    X(pnlWDXInfo) X(Label4) X(lblMode) X(Label18)  \
-                                                        X(lblPIRTrigger) X(pnlSeek) X(Label19)     \
-                                                            X(sbPIRSeekRev) X(sbStopPIRSearch)     \
-                                                                X(sbPIRSeekFwd) X(StatusBar1)
+// clang-format off
+#define QV_MAIN_WINDOW_CONTROLS(X) \
+    X(MainMenu1) \
+    X(File1) \
+    X(Open1) \
+    X(SaveCurrent1) \
+    X(Extract1) \
+    X(N1) \
+    X(Exit1) \
+    X(Options1) \
+    X(CameraSettings1) \
+    X(EmbedTimestamp1) \
+    X(Deblock1) \
+    X(Edit1) \
+    X(Undo1) \
+    X(Keys1) \
+    X(FullScreen1) \
+    X(Diagnostics1) \
+    X(Help1) \
+    X(About1) \
+    X(PopupMenu1) \
+    X(Zoom1X1) \
+    X(N2xzoom1) \
+    X(Varzoom1) \
+    X(SaveCurrent2) \
+    X(PopupMenu2) \
+    X(SaveStart) \
+    X(SaveEnd) \
+    X(SaveSegment1) \
+    X(Cancel1) \
+    X(ScrollBox1) \
+    X(Image1) \
+    X(gbPlayRate) \
+    X(tbRate) \
+    X(lblRate) \
+    X(gbStats) \
+    X(lblCapIntervalTitle) \
+    X(lblCapInterval) \
+    X(lblElapsedTimeTitle) \
+    X(lblElapsedTime) \
+    X(lblDateTitle) \
+    X(lblDate) \
+    X(lblTimeTitle) \
+    X(lblTime) \
+    X(gbMotion) \
+    X(pnlSearch) \
+    X(lblSrchMsg) \
+    X(lblSearchForward) \
+    X(lblSearchBackward) \
+    X(lblSearchFound) \
+    X(Thresh) \
+    X(edtMotionThreshold) \
+    X(cbIgnoreBrightness) \
+    X(sbSearchBackward) \
+    X(sbStopSearch) \
+    X(sbSearchForward) \
+    X(pnlPlayCtrl) \
+    X(sbStop) \
+    X(sbPause) \
+    X(sbBackward) \
+    X(sbPrevious) \
+    X(sbNext) \
+    X(sbForward) \
+    X(sbPrevEvent) \
+    X(sbNextEvent) \
+    X(gbSeek) \
+    X(pnlWhere) \
+    X(tbWhere) \
+    X(pbWhere) \
+    X(gbPlayList) \
+    X(lbPlayList) \
+    X(lblFilePath) \
+    X(pnlPLControls) \
+    X(bPrevious) \
+    X(bSkip) \
+    X(bClearPlayList) \
+    X(gbMovieInfo) \
+    X(Label1) \
+    X(lblCamModel) \
+    X(Label2) \
+    X(lblQuant) \
+    X(Label3) \
+    X(lblFlicker) \
+    X(lblSceneTitle) \
+    X(lblScene) \
+    X(lblExpoTitle) \
+    X(lblCustomExpo) \
+    X(Label8) \
+    X(lblSSStart) \
+    X(Label7) \
+    X(lblSSStop) \
+    X(Label9) \
+    X(lblLED) \
+    X(Label10) \
+    X(lblLowLight) \
+    X(Label11) \
+    X(lblTimeStamp) \
+    X(Label17) \
+    X(lblFW) \
+    X(Label5) \
+    X(lblFPGA) \
+    X(pnlProInfo) \
+    X(Label12) \
+    X(lblWBMode) \
+    X(Label13) \
+    X(lblContrast) \
+    X(Label14) \
+    X(lblSharpness) \
+    X(Label15) \
+    X(lblSaturation) \
+    X(Label16) \
+    X(lblHDRRange) \
+    X(pnlWDXInfo) \
+    X(Label4) \
+    X(lblMode) \
+    X(Label18) \
+    X(lblPIRTrigger) \
+    X(pnlSeek) \
+    X(Label19) \
+    X(sbPIRSeekRev) \
+    X(sbStopPIRSearch) \
+    X(sbPIRSeekFwd) \
+    X(StatusBar1)
+// clang-format on
 
 namespace control_table {
 #define QV_CONTROL_NAME_TEXT(name) #name,
