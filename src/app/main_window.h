@@ -42,6 +42,9 @@ enum class MouseButton { Left, Right, Middle };
 // tkfrm00012c.bmp (.tkm, the number in hexadecimal).
 std::string SaveFrameName(int type, int number);
 
+// The text of Help > Keyboard.
+extern const char* const kKeyboardReference;
+
 // The readers and the sound output the player plays recordings with.
 struct PlayerMedia {
     AviReader& avi;

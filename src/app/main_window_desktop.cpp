@@ -6,6 +6,7 @@
 
 namespace qv::app {
 
+extern const char* const kKeyboardReference;
 const char* const kKeyboardReference =
     "Space\tpause or resume\n"
     "Right, +\tnext frame\n"

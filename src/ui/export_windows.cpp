@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/translation.h"
+
 namespace qv::ui {
 namespace {
 
@@ -116,12 +118,16 @@ TfrmExtProgress::TfrmExtProgress(QWidget* parent) : QDialog(parent) {
 }
 
 void TfrmExtProgress::Sync(const app::ExportProgress& s) {
-    if (windowTitle() != QString::fromStdString(s.caption))
-        setWindowTitle(QString::fromStdString(s.caption));
+    if (caption_ != s.caption) {
+        caption_ = s.caption;
+        setWindowTitle(Tr(caption_));
+    }
     if (bar_->maximum() != s.maximum) bar_->setMaximum(s.maximum);
     if (bar_->value() != s.position) bar_->setValue(s.position);
-    if (label_->text() != QString::fromStdString(s.lblProgress))
-        label_->setText(QString::fromStdString(s.lblProgress));
+    if (progress_text_ != s.lblProgress) {
+        progress_text_ = s.lblProgress;
+        label_->setText(Tr(progress_text_));
+    }
     if (isVisible() != s.visible) setVisible(s.visible);
 }
 

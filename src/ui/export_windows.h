@@ -2,6 +2,8 @@
 // window of an export, drawn from the player logic's state.
 #pragma once
 
+#include <string>
+
 #include <QDialog>
 #include <functional>
 
@@ -46,6 +48,8 @@ class TfrmExtProgress : public QDialog {
   private:
     QProgressBar* bar_ = nullptr;
     QLabel* label_ = nullptr;
+    std::string caption_;  // the texts last shown, untranslated
+    std::string progress_text_;
 };
 
 }  // namespace qv::ui

@@ -34,6 +34,7 @@
 #include "ui/message_window.h"
 #include "ui/picture_view.h"
 #include "ui/thumbnail_panel.h"
+#include "ui/translation.h"
 #include "ui/transport_icons.h"
 
 namespace qv::ui {
@@ -105,6 +106,10 @@ TfrmQVMain::TfrmQVMain(const std::vector<std::string>& arguments, const std::str
     progress_ = new TfrmExtProgress(this);
     camera_ = new TfrmSetCamReg(this, logic_->camera_settings());
     diags_ = new TfrmDiags(this, *logic_, [this] { Sync(); });
+    // The secondary windows are written in English; each is put into the active language once.
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{msg_, about_, extract_, progress_, camera_, diags_})
+        TranslateWindow(w);
     resize(logic_->ui().window.width, logic_->ui().window.height);
     // The status bar is as tall as its panels need in this font, so no letter is cut.
     logic_->SetStatusBarHeight(Widget(ctl::StatusBar1)->sizeHint().height());
@@ -118,7 +123,7 @@ TfrmQVMain::~TfrmQVMain() = default;
 QWidget* TfrmQVMain::MakeWidget(ControlName name, const ControlState& c, QWidget* parent) {
     switch (c.kind) {
         case ControlKind::GroupBox:
-            return new QGroupBox(Q(c.text), parent);
+            return new QGroupBox(Tr(c.text), parent);
         case ControlKind::Panel: {
             if (name == ctl::pnlSearch) return thumbnail_ = new ThumbnailPanel(parent);
             auto* f = new QFrame(parent);
@@ -126,7 +131,7 @@ QWidget* TfrmQVMain::MakeWidget(ControlName name, const ControlState& c, QWidget
             return f;
         }
         case ControlKind::CheckBox:
-            return new QCheckBox(Q(c.text), parent);
+            return new QCheckBox(Tr(c.text), parent);
         case ControlKind::Label: {
             auto* l = new QLabel(parent);
             l->setTextFormat(Qt::PlainText);
@@ -148,7 +153,7 @@ QWidget* TfrmQVMain::MakeWidget(ControlName name, const ControlState& c, QWidget
             return b;
         }
         case ControlKind::Button:
-            return new QPushButton(Q(c.text), parent);
+            return new QPushButton(Tr(c.text), parent);
         case ControlKind::TrackBar: {
             // The speed bar's first position is at its top, as on the camera software's bar,
             // and the fastest speed. The slider runs the other way round (its value is the last
@@ -214,6 +219,7 @@ QWidget* TfrmQVMain::MakeWidget(ControlName name, const ControlState& c, QWidget
                 panel->setMinimumWidth(widths[i]);
                 bar->addWidget(panel, i + 1 < widths.size() ? 0 : 1);
                 status_.push_back(panel);
+                shown_status_.emplace_back();
             }
             return bar;
         }
@@ -245,7 +251,7 @@ void TfrmQVMain::BuildControls() {
             b.widget = MakeWidget(name, c, parent);
             if (b.widget) {
                 b.widget->setObjectName(name.c_str());
-                if (!c.hint.empty()) b.widget->setToolTip(Q(c.hint));
+                if (!c.hint.empty()) b.widget->setToolTip(Tr(c.hint));
             }
         }
         bound_.push_back(std::move(b));
@@ -259,7 +265,7 @@ void TfrmQVMain::BuildMenus() {
         const ControlState& c = ui[b.name];
         if (c.kind == ControlKind::Menu) {
             QMenu* menu =
-                c.parent == ctl::MainMenu1 ? menuBar()->addMenu(Q(c.text)) : new QMenu(this);
+                c.parent == ctl::MainMenu1 ? menuBar()->addMenu(Tr(c.text)) : new QMenu(this);
             menu->setObjectName(b.name.c_str());
             menus.emplace_back(b.name, menu);
             b.action = menu->menuAction();
@@ -267,7 +273,7 @@ void TfrmQVMain::BuildMenus() {
             for (auto& [menu_name, menu] : menus) {
                 if (menu_name != c.parent) continue;
                 b.action = c.kind == ControlKind::Separator ? menu->addSeparator()
-                                                            : menu->addAction(Q(c.text));
+                                                            : menu->addAction(Tr(c.text));
                 b.action->setObjectName(b.name.c_str());
                 b.action->setCheckable(c.checkable);
                 if (!c.shortcut.empty()) {
@@ -529,8 +535,10 @@ void TfrmQVMain::ApplyGeometry(QWidget* w, const ControlState& c) {
 
 void TfrmQVMain::ApplyControl(Bound& b, const ControlState& c) {
     if (b.action) {
-        if (b.action->text() != Q(c.text) && c.kind == ControlKind::MenuItem)
-            b.action->setText(Q(c.text));
+        if (c.kind == ControlKind::MenuItem && b.text != c.text) {
+            b.text = c.text;
+            b.action->setText(Tr(c.text));
+        }
         b.action->setVisible(c.visible);
         b.action->setEnabled(c.enabled);
         if (b.action->isCheckable()) b.action->setChecked(c.checked);
@@ -544,21 +552,21 @@ void TfrmQVMain::ApplyControl(Bound& b, const ControlState& c) {
         b.text = c.text;
         b.rgb = rgb;
         if (auto* l = qobject_cast<QLabel*>(w)) {
-            l->setText(Q(c.text));
+            l->setText(Tr(c.text));
             // Only a label that carries a colour of its own gets one; the others keep the
             // theme's text colour, so they read on a dark desktop too.
             QPalette pal = l->parentWidget() ? l->parentWidget()->palette() : QPalette();
             if (c.coloured) pal.setColor(QPalette::WindowText, QColor::fromRgb(c.text_rgb));
             l->setPalette(pal);
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
-            g->setTitle(Q(c.text));
+            g->setTitle(Tr(c.text));
         } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
             // What the user typed is already there; setting it again would move the cursor.
             if (e->text() != Q(c.text)) e->setText(Q(c.text));
         } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
-            box->setText(Q(c.text));
+            box->setText(Tr(c.text));
         } else if (auto* p = qobject_cast<QPushButton*>(w)) {
-            p->setText(Q(c.text));
+            p->setText(Tr(c.text));
         }
     }
     if (auto* box = qobject_cast<QCheckBox*>(w)) {
@@ -583,8 +591,11 @@ void TfrmQVMain::ApplyControl(Bound& b, const ControlState& c) {
 
 void TfrmQVMain::ApplyStatus() {
     const auto& status = logic_->ui().status;
-    for (size_t i = 0; i < status_.size(); ++i)
-        if (status_[i]->text() != Q(status[i])) status_[i]->setText(Q(status[i]));
+    for (size_t i = 0; i < status_.size() && i < shown_status_.size(); ++i) {
+        if (shown_status_[i] == status[i]) continue;
+        shown_status_[i] = status[i];
+        status_[i]->setText(Tr(status[i]));
+    }
 }
 
 void TfrmQVMain::ApplyPlaylist() {
@@ -681,12 +692,12 @@ void TfrmQVMain::ShowMessageWindow(int selector) {
 
 void TfrmQVMain::ShowErrorBox(const std::string& text, const std::string& caption) {
     Sync();
-    QMessageBox::critical(this, Q(caption), Q(text));
+    QMessageBox::critical(this, Tr(caption), Tr(text));
 }
 
 void TfrmQVMain::ShowInformationBox(const std::string& text, const std::string& caption) {
     Sync();
-    QMessageBox::information(this, Q(caption), Q(text));
+    QMessageBox::information(this, Tr(caption), Tr(text));
 }
 
 std::vector<std::string> TfrmQVMain::RunOpenDialog(const app::OpenDialogRequest& request) {

@@ -121,6 +121,7 @@ class TfrmQVMain : public QMainWindow, public app::Platform {
     uint64_t thumbnail_serial_ = 0;
     QListWidget* list_ = nullptr;
     std::vector<QLabel*> status_;
+    std::vector<std::string> shown_status_;  // the status texts last shown, untranslated
     std::vector<std::string> shown_rows_;
     uint64_t shown_serial_ = ~0ull;
     QTimer* timer_ = nullptr;
