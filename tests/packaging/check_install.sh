@@ -5,9 +5,10 @@
 # man pages render without a warning and describe every command and option of qvplay-cli; the
 # player answers --help without a display and names its settings file. A check whose tool is
 # missing is passed over.
-# Usage: check_install.sh BUILD_DIR
+# Usage: check_install.sh BUILD_DIR [CMAKE]
 set -euo pipefail
 build=$1
+cmake=${2:-cmake}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() {
@@ -17,7 +18,7 @@ fail() {
 has() { command -v "$1" >/dev/null; }
 
 prefix=$scratch/usr
-cmake --install "$build" --prefix "$prefix" >/dev/null
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
 expected=(bin/qvplay bin/qvplay-cli share/applications/qvplay.desktop
           share/man/man1/qvplay-cli.1.gz share/man/man1/qvplay.1.gz
           share/mime/packages/qvplay.xml share/icons/hicolor/scalable/apps/qvplay.svg)
