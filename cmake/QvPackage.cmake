@@ -9,12 +9,14 @@ set(CPACK_PACKAGE_NAME qvplay)
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_CONTACT "${QV_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "player for the recordings of time-lapse cameras")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Plays camera AVI recordings (one JPEG picture per frame), bare MPEG-4 visual streams (.m4v) \
-and the same streams with IMA ADPCM sound and time packets (.tkm) as one movie, in the order the \
-files were made. Steps, seeks, zooms, saves frames, exports segments and searches the recordings \
-for motion and camera events. qvplay-cli reads, checks, searches and exports the same recordings \
-from the command line and writes the camera's settings file.")
+# The long description as dpkg shows it, one line of the control file per line here.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+       "Plays camera AVI recordings (one JPEG picture per frame), bare MPEG-4 visual"
+       "streams (.m4v) and the same streams with IMA ADPCM sound and time packets (.tkm)"
+       "as one movie, in the order the files were made: steps, seeks, zooms, saves"
+       "frames, exports segments and searches the recordings for motion and camera"
+       "events. qvplay-cli reads, checks, searches and exports the same recordings from"
+       "the command line and writes the camera's settings file.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
