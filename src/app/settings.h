@@ -51,8 +51,8 @@ void WritePlayerSettings(ProfileStore& store, const PlayerSettings& s);
 // $HOME/.config. Empty when neither can be derived.
 std::string SettingsPathFor(const std::string& executable_path, bool executable_dir_writable,
                             const char* xdg_config_home, const char* home);
-// The same for the running program, creating the configuration folder when that one is used. The
-// program installed in the build's bin folder (e.g. /usr/bin) counts as not writable.
+// The same for the running program, creating the configuration folder when that one is used. A
+// program in the folder the build installs programs into (e.g. /usr/bin) always takes the latter.
 std::string DefaultSettingsPath();
 
 }  // namespace qv::app

@@ -1,4 +1,5 @@
-// qvplay: the player window. Every argument is a movie added to the playlist.
+// qvplay: the player window. Every argument is a movie added to the playlist; --help (or -h)
+// prints the usage and the settings file instead, without a display.
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
