@@ -2,6 +2,9 @@
 
 # Where tests and tools put the recordings they generate at test time.
 set(QV_FIXTURE_DIR "${CMAKE_BINARY_DIR}/fixtures")
+# Where the player's icon is rendered, one hicolor theme folder per size (data/CMakeLists.txt).
+set(QV_ICON_DIR "${CMAKE_BINARY_DIR}/data/icons/hicolor")
+set(QV_ICON_SIZES 16 32 48 64 128 256)
 
 # Adds every immediate sub-folder of the current folder that has a CMakeLists.txt.
 function(qv_add_subfolders)

@@ -10,6 +10,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsdl2-dev
   xvfb xauth imagemagick
+  # the package: icons rendered from the SVG, desktop entry and file type checks, the man pages,
+  # the .deb's dependencies read from the linked libraries
+  librsvg2-bin desktop-file-utils shared-mime-info libxml2-utils groff-base dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

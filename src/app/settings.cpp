@@ -112,7 +112,11 @@ std::string SettingsPathFor(const std::string& executable_path, bool executable_
 std::string DefaultSettingsPath() {
     const std::string exe = platform::ExecutablePath();
     const std::string dir = exe.substr(0, exe.find_last_of('/') + 1);
-    const bool writable = !exe.empty() && platform::IsFolderWritable(dir.empty() ? "." : dir);
+    // The installed player is shared by every user of the machine: its settings are each user's
+    // own, even for root, who can write into the programs' folder.
+    const bool installed = dir == std::string(QV_INSTALL_BINDIR) + "/";
+    const bool writable =
+        !exe.empty() && !installed && platform::IsFolderWritable(dir.empty() ? "." : dir);
     std::string path =
         SettingsPathFor(exe, writable, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     if (!writable && !path.empty()) platform::CreateFolders(path.substr(0, path.find_last_of('/')));

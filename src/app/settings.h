@@ -59,7 +59,8 @@ void WriteDiagnosticsSettings(ProfileStore& store, const diag::DiagnosticsLogic&
 // $HOME/.config. Empty when neither can be derived.
 std::string SettingsPathFor(const std::string& executable_path, bool executable_dir_writable,
                             const char* xdg_config_home, const char* home);
-// The same for the running program, creating the configuration folder when that one is used.
+// The same for the running program, creating the configuration folder when that one is used. A
+// program in the folder the build installs programs into (e.g. /usr/bin) always takes the latter.
 std::string DefaultSettingsPath();
 
 }  // namespace qv::app
