@@ -13,6 +13,8 @@ packages=(
   # the package: icons rendered from the SVG, desktop entry and file type checks, the man pages,
   # the .deb's dependencies read from the linked libraries
   librsvg2-bin desktop-file-utils shared-mime-info libxml2-utils groff-base dpkg-dev file
+  # the windows' translations, and fonts for Chinese, Japanese and Korean
+  qt6-l10n-tools qt6-tools-dev fonts-noto-cjk
 )
 missing=()
 for p in "${packages[@]}"; do

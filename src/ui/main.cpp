@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "app/settings.h"
 #include "ui/main_window.h"
+#include "ui/translation.h"
 
 namespace {
 
@@ -67,7 +69,11 @@ int main(int argc, char** argv) {
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i)
         files.emplace_back(argv[i]);
-    qv::ui::TfrmQVMain window(files, qv::app::DefaultSettingsPath());
+    const std::string settings = qv::app::DefaultSettingsPath();
+    // The translation is in place before any window is built.
+    const int language = qv::ui::ChooseLanguage(settings, QLocale::system());
+    const std::unique_ptr<QTranslator> translation = qv::ui::InstallLanguage(language);
+    qv::ui::TfrmQVMain window(files, settings, language);
     window.show();
     return QApplication::exec();
 }

@@ -75,7 +75,8 @@ QRect FillRect(QWidget* parent) {
 
 }  // namespace
 
-TfrmQVMain::TfrmQVMain(const std::vector<std::string>& arguments, const std::string& settings_path)
+TfrmQVMain::TfrmQVMain(const std::vector<std::string>& arguments, const std::string& settings_path,
+                       int language)
     : reader_(app::MakeCameraAviReader()), stream_(app::MakeStreamMedia()), arguments_(arguments) {
     setObjectName("frmQVMain");
     // The logic sets the timer while it is built.
@@ -114,6 +115,9 @@ TfrmQVMain::TfrmQVMain(const std::vector<std::string>& arguments, const std::str
     // The status bar is as tall as its panels need in this font, so no letter is cut.
     logic_->SetStatusBarHeight(Widget(ctl::StatusBar1)->sizeHint().height());
     logic_->FormCreate(arguments_);
+    // The language chosen from the desktop when the settings name none ("TestLanguage" gives the
+    // same number).
+    logic_->language().SetActiveLanguage(language);
     ApplyWindowGeometry();
     Sync();
 }

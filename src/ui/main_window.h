@@ -37,7 +37,10 @@ class TAboutBox;
 
 class TfrmQVMain : public QMainWindow, public app::Platform {
   public:
-    TfrmQVMain(const std::vector<std::string>& arguments, const std::string& settings_path);
+    // language: the interface language of the run (1 English, 2 to 5 the others), whose
+    // translation is installed already.
+    TfrmQVMain(const std::vector<std::string>& arguments, const std::string& settings_path,
+               int language = 1);
     ~TfrmQVMain() override;
 
     app::MainWindowLogic& logic() { return *logic_; }

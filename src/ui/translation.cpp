@@ -9,6 +9,9 @@
 #include <QMenu>
 #include <QRegularExpression>
 
+#include "app/ini_file.h"
+#include "app/settings.h"
+
 namespace qv::ui {
 namespace {
 
@@ -56,6 +59,13 @@ std::unique_ptr<QTranslator> InstallLanguage(int number) {
     if (!translator->load(QString(":/i18n/qvplay_%1.qm").arg(LanguageCode(number)))) return nullptr;
     QCoreApplication::installTranslator(translator.get());
     return translator;
+}
+
+int ChooseLanguage(const std::string& settings_path, const QLocale& locale) {
+    app::IniFile settings;
+    if (!settings_path.empty()) settings.Load(settings_path);
+    const int asked = settings.GetInt(app::kSettingsSection, "TestLanguage", 0);
+    return asked > 0 ? asked : LanguageForLocale(locale);
 }
 
 QString Tr(const QString& english) {

@@ -25,6 +25,10 @@ int LanguageForLocale(const QLocale& locale);
 // translator stays installed while the returned object lives; null when there is none.
 std::unique_ptr<QTranslator> InstallLanguage(int number);
 
+// The language of this run: "TestLanguage" in the settings file when it is above 0, else the
+// one the desktop's locale asks for.
+int ChooseLanguage(const std::string& settings_path, const QLocale& locale);
+
 // A window text in the active language.
 QString Tr(const QString& english);
 inline QString Tr(const std::string& english) {

@@ -1,7 +1,9 @@
 // qv-window-shots OUTDIR RECORDING...: starts the player window on the recordings, lets it play and
 // saves what the window shows: playing, at each zoom, with the stamped capture time, and the movie
 // information of every recording. For looking at the window as a user would, e.g. under xvfb-run;
-// --dark uses Fusion with a dark palette, QT_SCALE_FACTOR=2 doubles the scale.
+// --dark uses Fusion with a dark palette, --language N the interface language N (1 English, 2
+// Traditional Chinese, 3 Simplified Chinese, 4 Japanese, 5 Korean), QT_SCALE_FACTOR=2 doubles the
+// scale.
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
@@ -10,12 +12,15 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "ui/diagnostics_window.h"
 #include "ui/main_window.h"
+#include "ui/translation.h"
 
 namespace {
 
@@ -48,18 +53,31 @@ void UseDarkTheme(QApplication& app) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc > 1 && std::string(argv[1]) == "--dark") {
-        UseDarkTheme(app);
+    int language = 1;
+    std::unique_ptr<QTranslator> translation;
+    while (argc > 1 && argv[1][0] == '-') {
+        const std::string flag = argv[1];
+        if (flag == "--dark") {
+            UseDarkTheme(app);
+        } else if (flag == "--language" && argc > 2) {
+            language = std::atoi(argv[2]);
+            translation = qv::ui::InstallLanguage(language);
+            ++argv;
+            --argc;
+        } else {
+            break;
+        }
         ++argv;
         --argc;
     }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: qv-window-shots [--dark] OUTDIR RECORDING...\n");
+        std::fprintf(stderr,
+                     "usage: qv-window-shots [--dark] [--language 1..5] OUTDIR RECORDING...\n");
         return 2;
     }
     const QString dir = argv[1];
     std::vector<std::string> files(argv + 2, argv + argc);
-    qv::ui::TfrmQVMain window(files, (dir + "/shots.ini").toStdString());
+    qv::ui::TfrmQVMain window(files, (dir + "/shots.ini").toStdString(), language);
     window.show();
     QTest::qWait(2500);
     Save(window, dir, "playing");
