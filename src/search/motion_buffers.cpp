@@ -13,6 +13,12 @@ uint8_t Saturate(int64_t v) {
 // Largest grid a pass allocates for: a 8192 x 8192 picture.
 constexpr int kMaxBlocks = 1024;
 
+// Blocks of 8 along a picture side, in whole macroblocks; 0 for a side beyond the largest grid
+// (a header's side can be any number, and rounding it up must not overflow).
+int GridBlocks(int side) {
+    return side > 0 && side <= 8 * kMaxBlocks ? (side + 15) / 16 * 2 : 0;
+}
+
 }  // namespace
 
 void MotionBuffers::Free() {
@@ -27,8 +33,8 @@ void MotionBuffers::Free() {
 }
 
 bool MotionBuffers::Allocate(int width, int height) {
-    const int across = width > 0 ? (width + 15) / 16 * 2 : 0;
-    const int rows = height > 0 ? (height + 15) / 16 * 2 : 0;
+    const int across = GridBlocks(width);
+    const int rows = GridBlocks(height);
     if (Allocated() && across == blocks_across_ && rows == block_rows_) {
         // The same grid as the pass before: zero-filled again, as newly allocated buffers are.
         for (int s = 0; s < 2; ++s) {

@@ -2,6 +2,8 @@
 // the threshold, the stop flag, grey mode and the brightness option act.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "search/block_compare.h"
 #include "search/motion_search.h"
 #include "search_fixture.h"
@@ -76,6 +78,15 @@ TEST_F(PassTest, ThumbnailIsTheBlockPictureOfTheFrameLoadedLast) {
     EXPECT_NEAR(patch[1], 160, 1);
     EXPECT_NEAR(patch[2], 160, 1);
     EXPECT_NEAR(b.Thumbnail()[0], 100, 1);
+}
+
+TEST(MotionBuffersTest, SidesBeyondTheLargestGridAreRefusedWithoutOverflow) {
+    MotionBuffers b;
+    EXPECT_FALSE(b.Allocate(INT32_MAX, 240));
+    EXPECT_FALSE(b.Allocate(320, INT32_MAX - 7));
+    EXPECT_FALSE(b.Allocate(8193, 240));
+    EXPECT_TRUE(b.Allocate(8192, 16));
+    EXPECT_EQ(b.BlocksAcross(), 1024);
 }
 
 TEST(BlockCompare, BrightnessOfTheWholePictureIsNotMotionWhenAsked) {
