@@ -72,8 +72,7 @@ void AviMovieSource::SetUpWindow() {
     const bool events = reader_.EventRecording();
     ui[ctl::pnlPlayCtrl].rect.width =
         ui[events ? ctl::sbNextEvent : ctl::sbForward].rect.Right() + 5;
-    if (c_.window.EnglishActive())
-        ui.SetText(ctl::lblCapIntervalTitle, events ? "Shutdown Delay" : "Capture Interval");
+    ui.SetText(ctl::lblCapIntervalTitle, events ? "Shutdown Delay" : "Capture Interval");
 }
 
 void AviMovieSource::Close() {

@@ -218,7 +218,6 @@ class MainWindowLogic final : private EntryNavigator,
     void FitPicture(bool choose_zoom) override;
     void ReportOpenFailure(int selector) override;
     void ReportCutShort(const std::string& path, int frames, int declared_frames) override;
-    bool EnglishActive() const override { return lang_.IsFirstLanguageActive(); }
     int DeblockMethod() const override { return g_nDeblockMethod_; }
 
     MovieSource* SourceFor(RecordingKind kind);

@@ -28,7 +28,7 @@ MainWindowLogic::MainWindowLogic(Platform& platform, HostServices& host, PlayerM
       host_(host),
       media_(media),
       settings_path_(std::move(settings_path)),
-      overlay_(ui_, lang_),
+      overlay_(ui_),
       engine_(platform, ui_, diag_, *this),
       avi_(media.avi, {platform, host, ui_, movie_, engine_, overlay_, diag_, settings_, *this}),
       m4v_(media.stream, {platform, host, ui_, movie_, engine_, overlay_, diag_, settings_, *this}),

@@ -19,10 +19,10 @@ void Overlay::UpdateElapsed(const AviReader& reader, int frame, int capture_inte
         nElapsedSec_ = static_cast<int64_t>(frame) * capture_interval;
     }
     if (reader.EventRecording()) {
-        if (EnglishActive()) ui_.SetText(ctl::lblElapsedTimeTitle, "Event Number");
+        ui_.SetText(ctl::lblElapsedTimeTitle, "Event Number");
         ui_.SetText(ctl::lblElapsedTime, EventNumberText(reader.EventList(), frame));
     } else {
-        if (EnglishActive()) ui_.SetText(ctl::lblElapsedTimeTitle, "Elapsed Time");
+        ui_.SetText(ctl::lblElapsedTimeTitle, "Elapsed Time");
         ui_.SetText(ctl::lblElapsedTime, FormatElapsed(nElapsedSec_));
     }
 }

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "app/avi_reader.h"
-#include "app/lang_dispatcher.h"
 #include "app/ui_state.h"
 #include "media/jpeg/camera_metadata.h"
 #include "platform/clock.h"
@@ -16,7 +15,7 @@ namespace qv::app {
 
 class Overlay {
   public:
-    Overlay(UiState& ui, const LanguageDispatcher& language) : ui_(ui), language_(language) {}
+    explicit Overlay(UiState& ui) : ui_(ui) {}
 
     // A movie opened: its elapsed time starts again from 0.
     void ResetElapsed();
@@ -35,10 +34,7 @@ class Overlay {
     bool g_bEmbedTime = false;
 
   private:
-    bool EnglishActive() const { return language_.IsFirstLanguageActive(); }
-
     UiState& ui_;
-    const LanguageDispatcher& language_;
     int64_t nElapsedMsSum_ = 0;
     int64_t nElapsedSec_ = 0;
     Calendar tkm_calendar_;

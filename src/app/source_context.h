@@ -30,7 +30,6 @@ class MovieWindow {
     virtual void ReportOpenFailure(int selector) = 0;
     // A recording whose last frames are missing from the file (a copy that stopped early).
     virtual void ReportCutShort(const std::string& path, int frames, int declared_frames) = 0;
-    virtual bool EnglishActive() const = 0;
     virtual int DeblockMethod() const = 0;
 };
 

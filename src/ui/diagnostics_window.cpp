@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/translation.h"
+
 namespace qv::ui {
 namespace {
 
@@ -88,7 +90,7 @@ QLabel* TfrmDiags::AddValue(QWidget* parent, const char* name, const std::string
     auto* label = Named<QLabel>(name, parent);
     label->setTextFormat(Qt::PlainText);
     shown_.push_back({label, &text, {}});
-    label->setText(Q(text));
+    label->setText(Tr(text));
     shown_.back().last = text;
     return label;
 }
@@ -255,7 +257,8 @@ void TfrmDiags::Sync() {
     for (Shown& s : shown_) {
         if (s.last == *s.text) continue;
         s.last = *s.text;
-        s.label->setText(Q(s.last));
+        // Words ("n/a", "Auto", "Fast") in the active language; numbers stay as they are.
+        s.label->setText(Tr(s.last));
     }
     SyncList();
     syncing_ = false;

@@ -335,6 +335,17 @@ TEST_F(PlayerTest, EventRecordingShowsEventButtonsAndNumbers) {
     logic.bSkipClick();
     EXPECT_EQ(logic.ui()["pnlPlayCtrl"].rect.width, logic.ui()["sbForward"].rect.Right() + 5);
     EXPECT_EQ(logic.ui()["lblCapIntervalTitle"].text, "Capture Interval");
+    // In another interface language the titles switch the same way (the windows translate them).
+    logic.language().SetActiveLanguage(4);
+    logic.bPreviousClick();
+    EXPECT_EQ(logic.ui()["lblCapIntervalTitle"].text, "Shutdown Delay");
+    logic.sbPauseClick();
+    logic.tbWhereEnter();
+    logic.tbWhereChange(9);
+    EXPECT_EQ(logic.ui()["lblElapsedTimeTitle"].text, "Event Number");
+    logic.bSkipClick();
+    EXPECT_EQ(logic.ui()["lblCapIntervalTitle"].text, "Capture Interval");
+    EXPECT_EQ(logic.ui()["lblElapsedTimeTitle"].text, "Elapsed Time");
 }
 
 TEST_F(PlayerTest, ElapsedTimeFromCaptureClockOrFrameNumber) {
