@@ -5,683 +5,691 @@
         <name>qvplay</name>
         <message>
             <source>%1 Cloudy</source>
-            <translation type="unfinished"></translation>
+            <translation>%1 阴天</translation>
         </message>
         <message>
             <source>%1 Daylight</source>
-            <translation type="unfinished"></translation>
+            <translation>%1 日光</translation>
         </message>
         <message>
             <source>%1 Fluor(cool)</source>
-            <translation type="unfinished"></translation>
+            <translation>%1 荧光灯(冷白)</translation>
         </message>
         <message>
             <source>%1 Fluor(warm)</source>
-            <translation type="unfinished"></translation>
+            <translation>%1 荧光灯(暖白)</translation>
         </message>
         <message>
             <source>%1 Incandescent</source>
-            <translation type="unfinished"></translation>
+            <translation>%1 白炽灯</translation>
         </message>
         <message>
             <source>%1 Shadow</source>
-            <translation type="unfinished"></translation>
+            <translation>%1 阴影</translation>
         </message>
         <message>
             <source>%1 of %2</source>
-            <translation type="unfinished"></translation>
+            <translation>%1 / %2</translation>
         </message>
         <message>
             <source>%1Hz</source>
-            <translation type="unfinished"></translation>
+            <translation>%1Hz</translation>
         </message>
         <message>
             <source>&amp;50 Hz</source>
-            <translation type="unfinished"></translation>
+            <translation>&amp;50 Hz</translation>
         </message>
         <message>
             <source>&amp;60 Hz</source>
-            <translation type="unfinished"></translation>
+            <translation>&amp;60 Hz</translation>
         </message>
         <message>
             <source>&amp;About</source>
-            <translation type="unfinished"></translation>
+            <translation>关于(&amp;A)</translation>
         </message>
         <message>
             <source>&amp;Camera Settings</source>
-            <translation type="unfinished"></translation>
+            <translation>相机设置(&amp;C)</translation>
         </message>
         <message>
             <source>&amp;Cancel</source>
-            <translation type="unfinished"></translation>
+            <translation>取消(&amp;C)</translation>
         </message>
         <message>
             <source>&amp;Clear</source>
-            <translation type="unfinished"></translation>
+            <translation>清除(&amp;C)</translation>
         </message>
         <message>
             <source>&amp;Diagnostics</source>
-            <translation type="unfinished"></translation>
+            <translation>诊断(&amp;D)</translation>
         </message>
         <message>
             <source>&amp;Edit</source>
-            <translation type="unfinished"></translation>
+            <translation>编辑(&amp;E)</translation>
         </message>
         <message>
             <source>&amp;Embed Timestamp</source>
-            <translation type="unfinished"></translation>
+            <translation>嵌入时间戳(&amp;E)</translation>
         </message>
         <message>
             <source>&amp;Export</source>
-            <translation type="unfinished"></translation>
+            <translation>导出(&amp;E)</translation>
         </message>
         <message>
             <source>&amp;Exposure Lock</source>
-            <translation type="unfinished"></translation>
+            <translation>曝光锁定(&amp;E)</translation>
         </message>
         <message>
             <source>&amp;File</source>
-            <translation type="unfinished"></translation>
+            <translation>文件(&amp;F)</translation>
         </message>
         <message>
             <source>&amp;Flash Drive</source>
-            <translation type="unfinished"></translation>
+            <translation>U 盘(&amp;F)</translation>
         </message>
         <message>
             <source>&amp;Full Screen</source>
-            <translation type="unfinished"></translation>
+            <translation>全屏(&amp;F)</translation>
         </message>
         <message>
             <source>&amp;Help</source>
-            <translation type="unfinished"></translation>
+            <translation>帮助(&amp;H)</translation>
         </message>
         <message>
             <source>&amp;Hours</source>
-            <translation type="unfinished"></translation>
+            <translation>小时(&amp;H)</translation>
         </message>
         <message>
             <source>&amp;Keyboard</source>
-            <translation type="unfinished"></translation>
+            <translation>快捷键(&amp;K)</translation>
         </message>
         <message>
             <source>&amp;Looping</source>
-            <translation type="unfinished"></translation>
+            <translation>循环录像(&amp;L)</translation>
         </message>
         <message>
             <source>&amp;Minutes</source>
-            <translation type="unfinished"></translation>
+            <translation>分钟(&amp;M)</translation>
         </message>
         <message>
             <source>&amp;Next</source>
-            <translation type="unfinished"></translation>
+            <translation>下一个(&amp;N)</translation>
         </message>
         <message>
             <source>&amp;None</source>
-            <translation type="unfinished"></translation>
+            <translation>无(&amp;N)</translation>
         </message>
         <message>
             <source>&amp;OK</source>
-            <translation type="unfinished"></translation>
+            <translation>确定(&amp;O)</translation>
         </message>
         <message>
             <source>&amp;Open</source>
-            <translation type="unfinished"></translation>
+            <translation>打开(&amp;O)</translation>
         </message>
         <message>
             <source>&amp;Options</source>
-            <translation type="unfinished"></translation>
+            <translation>选项(&amp;O)</translation>
         </message>
         <message>
             <source>&amp;Previous</source>
-            <translation type="unfinished"></translation>
+            <translation>上一个(&amp;P)</translation>
         </message>
         <message>
             <source>&amp;Save Current</source>
-            <translation type="unfinished"></translation>
+            <translation>保存当前帧(&amp;S)</translation>
         </message>
         <message>
             <source>&amp;Seconds</source>
-            <translation type="unfinished"></translation>
+            <translation>秒(&amp;S)</translation>
         </message>
         <message>
             <source>&amp;Undo</source>
-            <translation type="unfinished"></translation>
+            <translation>撤销(&amp;U)</translation>
         </message>
         <message>
             <source>0 - None</source>
-            <translation type="unfinished"></translation>
+            <translation>0 - 无</translation>
         </message>
         <message>
             <source>1 - Buffer-wide LPF</source>
-            <translation type="unfinished"></translation>
+            <translation>1 - 全缓冲区 LPF</translation>
         </message>
         <message>
             <source>1X zoom</source>
-            <translation type="unfinished"></translation>
+            <translation>1 倍缩放</translation>
         </message>
         <message>
             <source>2 - TKC Filter</source>
-            <translation type="unfinished"></translation>
+            <translation>2 - TKC 滤波器</translation>
         </message>
         <message>
             <source>2X zoom</source>
-            <translation type="unfinished"></translation>
+            <translation>2 倍缩放</translation>
         </message>
         <message>
             <source>A change of the whole picture's brightness (a cloud, an exposure step) is not motion</source>
-            <translation type="unfinished"></translation>
+            <translation>整个画面的明暗变化（如云影、曝光调整）不视为移动</translation>
         </message>
         <message>
             <source>AE Gain</source>
-            <translation type="unfinished"></translation>
+            <translation>AE 增益</translation>
         </message>
         <message>
             <source>ASAP</source>
-            <translation type="unfinished"></translation>
+            <translation>最快</translation>
         </message>
         <message>
             <source>AVI movie</source>
-            <translation type="unfinished"></translation>
+            <translation>AVI 视频</translation>
         </message>
         <message>
             <source>AWB Samples</source>
-            <translation type="unfinished"></translation>
+            <translation>AWB 采样数</translation>
         </message>
         <message>
             <source>About</source>
-            <translation type="unfinished"></translation>
+            <translation>关于</translation>
         </message>
         <message>
             <source>Auto</source>
-            <translation type="unfinished"></translation>
+            <translation>自动</translation>
         </message>
         <message>
             <source>Backward 1 Frame</source>
-            <translation type="unfinished"></translation>
+            <translation>逐帧后退</translation>
         </message>
         <message>
             <source>Bad Frms:</source>
-            <translation type="unfinished"></translation>
+            <translation>坏帧：</translation>
         </message>
         <message>
             <source>Band Filter</source>
-            <translation type="unfinished"></translation>
+            <translation>防闪烁</translation>
         </message>
         <message>
             <source>Banding Filter</source>
-            <translation type="unfinished"></translation>
+            <translation>防闪烁</translation>
         </message>
         <message>
             <source>Batt</source>
-            <translation type="unfinished"></translation>
+            <translation>电池</translation>
         </message>
         <message>
             <source>Best</source>
-            <translation type="unfinished"></translation>
+            <translation>最佳</translation>
         </message>
         <message>
             <source>Better</source>
-            <translation type="unfinished"></translation>
+            <translation>较好</translation>
         </message>
         <message>
             <source>Breakpoint</source>
-            <translation type="unfinished"></translation>
+            <translation>断点</translation>
         </message>
         <message>
             <source>C&amp;ancel</source>
-            <translation type="unfinished"></translation>
+            <translation>取消(&amp;A)</translation>
         </message>
         <message>
             <source>Camera Model:  </source>
-            <translation type="unfinished"></translation>
+            <translation>相机型号：</translation>
         </message>
         <message>
             <source>Camera Settings</source>
-            <translation type="unfinished"></translation>
+            <translation>相机设置</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished"></translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>Capture Date</source>
-            <translation type="unfinished"></translation>
+            <translation>拍摄日期</translation>
         </message>
         <message>
             <source>Capture Interval</source>
-            <translation type="unfinished"></translation>
+            <translation>拍摄间隔</translation>
         </message>
         <message>
             <source>Capture Time</source>
-            <translation type="unfinished"></translation>
+            <translation>拍摄时间</translation>
+        </message>
+        <message>
+            <source>Choose folder...</source>
+            <translation>选择文件夹...</translation>
         </message>
         <message>
             <source>Contrast</source>
-            <translation type="unfinished"></translation>
+            <translation>对比度</translation>
         </message>
         <message>
             <source>Could not create directory for Camera Settings.  Please make sure you have selected the USB flash drive and connected it to the PC</source>
-            <translation type="unfinished"></translation>
+            <translation>无法创建相机设置文件夹。请确认已选择 U 盘，并已将其连接到电脑。</translation>
         </message>
         <message>
             <source>Custom Expo</source>
-            <translation type="unfinished"></translation>
+            <translation>自定义曝光</translation>
         </message>
         <message>
             <source>Daylight</source>
-            <translation type="unfinished"></translation>
+            <translation>白天</translation>
         </message>
         <message>
             <source>DeBlock Method</source>
-            <translation type="unfinished"></translation>
+            <translation>去块方式</translation>
         </message>
         <message>
             <source>Deblock</source>
-            <translation type="unfinished"></translation>
+            <translation>去块</translation>
         </message>
         <message>
             <source>Diagnostics</source>
-            <translation type="unfinished"></translation>
+            <translation>诊断</translation>
         </message>
         <message>
             <source>Disabled</source>
-            <translation type="unfinished"></translation>
+            <translation>禁用</translation>
         </message>
         <message>
             <source>Display Bad Frames</source>
-            <translation type="unfinished"></translation>
+            <translation>显示坏帧</translation>
         </message>
         <message>
             <source>Done</source>
-            <translation type="unfinished"></translation>
+            <translation>完成</translation>
         </message>
         <message>
             <source>Dump RTC Data</source>
-            <translation type="unfinished"></translation>
+            <translation>转储 RTC 数据</translation>
         </message>
         <message>
             <source>E&amp;xit</source>
-            <translation type="unfinished"></translation>
+            <translation>退出(&amp;X)</translation>
         </message>
         <message>
             <source>Elapsed Time</source>
-            <translation type="unfinished"></translation>
+            <translation>经过时间</translation>
         </message>
         <message>
             <source>Enable TKM Single Step</source>
-            <translation type="unfinished"></translation>
+            <translation>启用 TKM 单步执行</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished"></translation>
+            <translation>错误</translation>
         </message>
         <message>
             <source>Event Number</source>
-            <translation type="unfinished"></translation>
+            <translation>事件编号</translation>
         </message>
         <message>
             <source>Exp Type (TTL Only)</source>
-            <translation type="unfinished"></translation>
+            <translation>曝光类型（仅 TTL）</translation>
         </message>
         <message>
             <source>Export</source>
-            <translation type="unfinished"></translation>
+            <translation>导出</translation>
         </message>
         <message>
             <source>Export As</source>
-            <translation type="unfinished"></translation>
+            <translation>导出格式</translation>
         </message>
         <message>
             <source>Export Segment</source>
-            <translation type="unfinished"></translation>
+            <translation>导出片段</translation>
         </message>
         <message>
             <source>Exporting %1 frames</source>
-            <translation type="unfinished"></translation>
+            <translation>正在导出 %1 帧</translation>
         </message>
         <message>
             <source>Exposure</source>
-            <translation type="unfinished"></translation>
+            <translation>曝光</translation>
         </message>
         <message>
             <source>Extracting ...</source>
-            <translation type="unfinished"></translation>
+            <translation>正在导出...</translation>
         </message>
         <message>
             <source>FPGA</source>
-            <translation type="unfinished"></translation>
+            <translation>FPGA</translation>
         </message>
         <message>
             <source>FPGA Rev</source>
-            <translation type="unfinished"></translation>
+            <translation>FPGA 版本</translation>
         </message>
         <message>
             <source>FW Rev</source>
-            <translation type="unfinished"></translation>
+            <translation>FW 版本</translation>
         </message>
         <message>
             <source>Fast</source>
-            <translation type="unfinished"></translation>
+            <translation>快速</translation>
         </message>
         <message>
             <source>Fast Semi</source>
-            <translation type="unfinished"></translation>
+            <translation>快速半自动</translation>
         </message>
         <message>
             <source>File Does Not Contain Any Frames</source>
-            <translation type="unfinished"></translation>
+            <translation>文件中没有任何帧</translation>
         </message>
         <message>
             <source>File Not Found</source>
-            <translation type="unfinished"></translation>
+            <translation>找不到文件</translation>
         </message>
         <message>
             <source>FireFly</source>
-            <translation type="unfinished"></translation>
+            <translation>萤火虫</translation>
         </message>
         <message>
             <source>Firmware</source>
-            <translation type="unfinished"></translation>
+            <translation>固件</translation>
         </message>
         <message>
             <source>First</source>
-            <translation type="unfinished"></translation>
+            <translation>起始帧</translation>
+        </message>
+        <message>
+            <source>Flash Drive</source>
+            <translation>U 盘</translation>
         </message>
         <message>
             <source>Focus Score</source>
-            <translation type="unfinished"></translation>
+            <translation>对焦分数</translation>
         </message>
         <message>
             <source>Force &amp;B&amp;&amp;W</source>
-            <translation type="unfinished"></translation>
+            <translation>强制黑白(&amp;B)</translation>
         </message>
         <message>
             <source>Forward 1 Frame</source>
-            <translation type="unfinished"></translation>
+            <translation>逐帧前进</translation>
         </message>
         <message>
             <source>Found</source>
-            <translation type="unfinished"></translation>
+            <translation>已找到</translation>
         </message>
         <message>
             <source>Frame %1</source>
-            <translation type="unfinished"></translation>
+            <translation>第 %1 帧</translation>
         </message>
         <message>
             <source>Frames = %1</source>
-            <translation type="unfinished"></translation>
+            <translation>帧数 = %1</translation>
         </message>
         <message>
             <source>Galaxy</source>
-            <translation type="unfinished"></translation>
+            <translation>银河</translation>
         </message>
         <message>
             <source>Get Focus Score</source>
-            <translation type="unfinished"></translation>
+            <translation>获取对焦分数</translation>
         </message>
         <message>
             <source>Good</source>
-            <translation type="unfinished"></translation>
+            <translation>良好</translation>
         </message>
         <message>
             <source>HDR Range</source>
-            <translation type="unfinished"></translation>
+            <translation>HDR 范围</translation>
         </message>
         <message>
             <source>High</source>
-            <translation type="unfinished"></translation>
+            <translation>高</translation>
         </message>
         <message>
             <source>Hybrid</source>
-            <translation type="unfinished"></translation>
+            <translation>混合</translation>
         </message>
         <message>
             <source>Ignore brightness</source>
-            <translation type="unfinished"></translation>
+            <translation>忽略明暗变化</translation>
         </message>
         <message>
             <source>Image Quality</source>
-            <translation type="unfinished"></translation>
+            <translation>画质</translation>
         </message>
         <message>
             <source>JPEG EOI Check</source>
-            <translation type="unfinished"></translation>
+            <translation>JPEG EOI 检查</translation>
         </message>
         <message>
             <source>JPG sequence</source>
-            <translation type="unfinished"></translation>
+            <translation>JPG 图片序列</translation>
         </message>
         <message>
             <source>KMX Debug Info</source>
-            <translation type="unfinished"></translation>
+            <translation>KMX 调试信息</translation>
         </message>
         <message>
             <source>Keyboard</source>
-            <translation type="unfinished"></translation>
+            <translation>快捷键</translation>
         </message>
         <message>
             <source>LED Display</source>
-            <translation type="unfinished"></translation>
+            <translation>LED 显示</translation>
         </message>
         <message>
             <source>Last</source>
-            <translation type="unfinished"></translation>
+            <translation>结束帧</translation>
         </message>
         <message>
             <source>Low</source>
-            <translation type="unfinished"></translation>
+            <translation>低</translation>
         </message>
         <message>
             <source>Low Light Rec</source>
-            <translation type="unfinished"></translation>
+            <translation>低照度录像</translation>
         </message>
         <message>
             <source>Luma</source>
-            <translation type="unfinished"></translation>
+            <translation>亮度</translation>
         </message>
         <message>
             <source>Mark End of Exported Segment</source>
-            <translation type="unfinished"></translation>
+            <translation>标记导出片段的终点</translation>
         </message>
         <message>
             <source>Mark Start of Exported Segment</source>
-            <translation type="unfinished"></translation>
+            <translation>标记导出片段的起点</translation>
         </message>
         <message>
             <source>Medium</source>
-            <translation type="unfinished"></translation>
+            <translation>中</translation>
         </message>
         <message>
             <source>Min Batt</source>
-            <translation type="unfinished"></translation>
+            <translation>电池最低值</translation>
         </message>
         <message>
             <source>Mode</source>
-            <translation type="unfinished"></translation>
+            <translation>模式</translation>
         </message>
         <message>
             <source>Moon</source>
-            <translation type="unfinished"></translation>
+            <translation>月光</translation>
         </message>
         <message>
             <source>Motion</source>
-            <translation type="unfinished"></translation>
+            <translation>移动侦测</translation>
         </message>
         <message>
             <source>Motion Search</source>
-            <translation type="unfinished"></translation>
+            <translation>移动侦测搜索</translation>
         </message>
         <message>
             <source>Movie Info</source>
-            <translation type="unfinished"></translation>
+            <translation>视频信息</translation>
         </message>
         <message>
             <source>Next Event</source>
-            <translation type="unfinished"></translation>
+            <translation>下一个事件</translation>
         </message>
         <message>
             <source>Night</source>
-            <translation type="unfinished"></translation>
+            <translation>夜间</translation>
         </message>
         <message>
             <source>No</source>
-            <translation type="unfinished"></translation>
+            <translation>否</translation>
         </message>
         <message>
             <source>None</source>
-            <translation type="unfinished"></translation>
+            <translation>无</translation>
         </message>
         <message>
             <source>Not known</source>
-            <translation type="unfinished"></translation>
+            <translation>未知</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished"></translation>
+            <translation>确定</translation>
         </message>
         <message>
             <source>Off</source>
-            <translation type="unfinished"></translation>
+            <translation>关闭</translation>
         </message>
         <message>
             <source>On</source>
-            <translation type="unfinished"></translation>
+            <translation>开启</translation>
         </message>
         <message>
             <source>PIR Active</source>
-            <translation type="unfinished"></translation>
+            <translation>PIR 触发</translation>
         </message>
         <message>
             <source>PIR Seek</source>
-            <translation type="unfinished"></translation>
+            <translation>PIR 事件搜索</translation>
         </message>
         <message>
             <source>Pause</source>
-            <translation type="unfinished"></translation>
+            <translation>暂停</translation>
         </message>
         <message>
             <source>Phys Exp</source>
-            <translation type="unfinished"></translation>
+            <translation>实际曝光</translation>
         </message>
         <message>
             <source>Play Backward</source>
-            <translation type="unfinished"></translation>
+            <translation>反向播放</translation>
         </message>
         <message>
             <source>Play Forward</source>
-            <translation type="unfinished"></translation>
+            <translation>正向播放</translation>
         </message>
         <message>
             <source>PlayList</source>
-            <translation type="unfinished"></translation>
+            <translation>播放列表</translation>
         </message>
         <message>
             <source>Playback speed</source>
-            <translation type="unfinished"></translation>
+            <translation>播放速度</translation>
         </message>
         <message>
             <source>Position in the recording: drag to seek</source>
-            <translation type="unfinished"></translation>
+            <translation>录像中的位置：拖动即可跳转</translation>
         </message>
         <message>
             <source>Prev Event</source>
-            <translation type="unfinished"></translation>
+            <translation>上一个事件</translation>
         </message>
         <message>
             <source>Quillo Video Player</source>
-            <translation type="unfinished"></translation>
+            <translation>Quillo Video Player</translation>
         </message>
         <message>
             <source>R,G,B Avg</source>
-            <translation type="unfinished"></translation>
+            <translation>R,G,B 平均值</translation>
         </message>
         <message>
             <source>R,G,B Gain</source>
-            <translation type="unfinished"></translation>
+            <translation>R,G,B 增益</translation>
         </message>
         <message>
             <source>Raw Expo</source>
-            <translation type="unfinished"></translation>
+            <translation>原始曝光</translation>
         </message>
         <message>
             <source>Report Good Frames</source>
-            <translation type="unfinished"></translation>
+            <translation>报告正常帧</translation>
         </message>
         <message>
             <source>Retries</source>
-            <translation type="unfinished"></translation>
+            <translation>重试次数</translation>
         </message>
         <message>
             <source>Retries &gt; n</source>
-            <translation type="unfinished"></translation>
+            <translation>重试次数 &gt; n</translation>
         </message>
         <message>
             <source>Saturation</source>
-            <translation type="unfinished"></translation>
+            <translation>饱和度</translation>
         </message>
         <message>
             <source>Scene</source>
-            <translation type="unfinished"></translation>
+            <translation>场景</translation>
         </message>
         <message>
             <source>Search Backward</source>
-            <translation type="unfinished"></translation>
+            <translation>反向搜索</translation>
         </message>
         <message>
             <source>Search Baclward</source>
-            <translation type="unfinished"></translation>
+            <translation>反向搜索</translation>
         </message>
         <message>
             <source>Search Forward</source>
-            <translation type="unfinished"></translation>
+            <translation>正向搜索</translation>
         </message>
         <message>
             <source>Search Inactive</source>
-            <translation type="unfinished"></translation>
+            <translation>搜索未启动</translation>
         </message>
         <message>
             <source>Seek</source>
-            <translation type="unfinished"></translation>
+            <translation>进度</translation>
         </message>
         <message>
             <source>Select</source>
-            <translation type="unfinished"></translation>
+            <translation>选择</translation>
         </message>
         <message>
             <source>Set &amp;Time to</source>
-            <translation type="unfinished"></translation>
+            <translation>时间设为(&amp;T)</translation>
         </message>
         <message>
             <source>Sharpness</source>
-            <translation type="unfinished"></translation>
+            <translation>锐度</translation>
         </message>
         <message>
             <source>Show &amp;Expo</source>
-            <translation type="unfinished"></translation>
+            <translation>显示曝光(&amp;E)</translation>
         </message>
         <message>
             <source>Show &amp;Times</source>
-            <translation type="unfinished"></translation>
+            <translation>显示时间(&amp;T)</translation>
         </message>
         <message>
             <source>Show QScale</source>
-            <translation type="unfinished"></translation>
+            <translation>显示 QScale</translation>
         </message>
         <message>
             <source>Shutdown Delay</source>
-            <translation type="unfinished"></translation>
+            <translation>关机延迟</translation>
         </message>
         <message>
             <source>Skip</source>
-            <translation type="unfinished"></translation>
+            <translation>跳帧</translation>
         </message>
         <message>
             <source>Slow</source>
-            <translation type="unfinished"></translation>
+            <translation>慢速</translation>
         </message>
         <message>
             <source>Slow Semi</source>
-            <translation type="unfinished"></translation>
+            <translation>慢速半自动</translation>
         </message>
         <message>
             <source>Space	pause or resume
@@ -692,136 +700,144 @@ Escape	clear the playlist, when it has the focus
 Ctrl+Z	bring the cleared playlist back
 Ctrl+O	open recordings
 Ctrl+Q	exit</source>
-            <translation type="unfinished"></translation>
+            <translation>Space	暂停或继续播放
+Right, +	下一帧
+Left, -	上一帧
+F11	全屏（按 Escape 退出）
+Escape	清除播放列表（播放列表获得焦点时）
+Ctrl+Z	恢复已清除的播放列表
+Ctrl+O	打开录像
+Ctrl+Q	退出</translation>
         </message>
         <message>
             <source>Speed</source>
-            <translation type="unfinished"></translation>
+            <translation>速度</translation>
         </message>
         <message>
             <source>Star</source>
-            <translation type="unfinished"></translation>
+            <translation>星光</translation>
         </message>
         <message>
             <source>Statistics</source>
-            <translation type="unfinished"></translation>
+            <translation>统计</translation>
         </message>
         <message>
             <source>Stop</source>
-            <translation type="unfinished"></translation>
+            <translation>停止</translation>
         </message>
         <message>
             <source>Stop Search</source>
-            <translation type="unfinished"></translation>
+            <translation>停止搜索</translation>
         </message>
         <message>
             <source>Switch</source>
-            <translation type="unfinished"></translation>
+            <translation>开关位置</translation>
         </message>
         <message>
             <source>System Time</source>
-            <translation type="unfinished"></translation>
+            <translation>系统时间</translation>
         </message>
         <message>
             <source>System Time + 1 Min.</source>
-            <translation type="unfinished"></translation>
+            <translation>系统时间 + 1 分钟</translation>
         </message>
         <message>
             <source>System Time + 5 Min.</source>
-            <translation type="unfinished"></translation>
+            <translation>系统时间 + 5 分钟</translation>
         </message>
         <message>
             <source>TKM Pause on Stop (don't reset movie)</source>
-            <translation type="unfinished"></translation>
+            <translation>TKM 停止时暂停（不重置视频）</translation>
         </message>
         <message>
             <source>TKM Restart</source>
-            <translation type="unfinished"></translation>
+            <translation>TKM 重新开始</translation>
         </message>
         <message>
             <source>TKM-Mode Debug Options</source>
-            <translation type="unfinished"></translation>
+            <translation>TKM 模式调试选项</translation>
         </message>
         <message>
             <source>Temp:</source>
-            <translation type="unfinished"></translation>
+            <translation>温度：</translation>
         </message>
         <message>
             <source>Threshold</source>
-            <translation type="unfinished"></translation>
+            <translation>阈值</translation>
         </message>
         <message>
             <source>Time Stamp</source>
-            <translation type="unfinished"></translation>
+            <translation>时间戳</translation>
         </message>
         <message>
             <source>Timelapse</source>
-            <translation type="unfinished"></translation>
+            <translation>延时摄影</translation>
         </message>
         <message>
             <source>Timer Start</source>
-            <translation type="unfinished"></translation>
+            <translation>定时开始</translation>
         </message>
         <message>
             <source>Timer Stop</source>
-            <translation type="unfinished"></translation>
+            <translation>定时结束</translation>
         </message>
         <message>
             <source>Twilight</source>
-            <translation type="unfinished"></translation>
+            <translation>黄昏</translation>
         </message>
         <message>
             <source>Unknown Format</source>
-            <translation type="unfinished"></translation>
+            <translation>未知格式</translation>
         </message>
         <message>
             <source>Var zoom</source>
-            <translation type="unfinished"></translation>
+            <translation>可变缩放</translation>
         </message>
         <message>
             <source>Version 0.1.0.0</source>
-            <translation type="unfinished"></translation>
+            <translation>版本 0.1.0.0</translation>
         </message>
         <message>
             <source>WB Mode</source>
-            <translation type="unfinished"></translation>
+            <translation>白平衡模式</translation>
         </message>
         <message>
             <source>Yes</source>
-            <translation type="unfinished"></translation>
+            <translation>是</translation>
         </message>
         <message>
             <source>Zoom = %1</source>
-            <translation type="unfinished"></translation>
+            <translation>缩放 = %1</translation>
         </message>
         <message>
-            <source>Zoom = 0.%1</source>
-            <translation type="unfinished"></translation>
+            <source>Zoom = %1.%2</source>
+            <translation>缩放 = %1.%2</translation>
         </message>
         <message>
             <source>Zoom = Variable</source>
-            <translation type="unfinished"></translation>
+            <translation>缩放 = 可变</translation>
         </message>
         <message>
             <source>[none]</source>
-            <translation type="unfinished"></translation>
+            <translation>[无]</translation>
         </message>
         <message>
             <source>chg luma &gt; n</source>
-            <translation type="unfinished"></translation>
+            <translation>亮度变化 &gt; n</translation>
         </message>
         <message>
             <source>days: %1
 %2:%3:%4</source>
-            <translation type="unfinished"></translation>
+            <translation>%1 天
+%2:%3:%4</translation>
         </message>
         <message>
             <source>n/a</source>
-            <translation type="unfinished"></translation>
+            <translation>无</translation>
         </message>
         <message>
             <source>tbd</source>
-            <translation type="unfinished"></translation>
+            <translation>待定</translation>
         </message>
     </context>
 </TS>

@@ -1,5 +1,6 @@
 // The interface language switch: the active language number and whether it is the first one
-// (English). English is the only language the windows carry for now.
+// (English). The logic writes its texts in English and the windows show them in the active
+// language; the few texts the camera software wrote only for English stay so.
 #pragma once
 
 namespace qv::app {

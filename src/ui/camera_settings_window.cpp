@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "platform/paths.h"
+#include "ui/translation.h"
 
 namespace qv::ui {
 namespace {
@@ -87,8 +88,8 @@ TfrmSetCamReg::TfrmSetCamReg(QWidget* parent, camera::CameraSettingsLogic& logic
             [this](bool on) { Handle([&] { logic_.cbExpoLockClick(on); }); });
     connect(drive_, &QComboBox::activated, this, [this](int i) {
         QString folder = drive_->itemText(i);
-        if (folder == kChooseFolder)
-            folder = QFileDialog::getExistingDirectory(this, "Flash Drive",
+        if (folder == Tr(kChooseFolder))
+            folder = QFileDialog::getExistingDirectory(this, Tr("Flash Drive"),
                                                        QString::fromStdString(logic_.drive));
         if (!folder.isEmpty()) Handle([&] { logic_.cbDriveChange(folder.toStdString()); });
         Sync();
@@ -196,7 +197,7 @@ void TfrmSetCamReg::FillDrives() {
         drives << QString::fromStdString(v);
     const QString chosen = QString::fromStdString(logic_.drive);
     if (!chosen.isEmpty() && !drives.contains(chosen)) drives.prepend(chosen);
-    drives << kChooseFolder;
+    drives << Tr(kChooseFolder);
     drive_->addItems(drives);
     drive_->setCurrentIndex(chosen.isEmpty() ? -1 : static_cast<int>(drives.indexOf(chosen)));
 }

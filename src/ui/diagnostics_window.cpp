@@ -257,6 +257,7 @@ void TfrmDiags::Sync() {
     for (Shown& s : shown_) {
         if (s.last == *s.text) continue;
         s.last = *s.text;
+        // Words ("n/a", "Auto", "Fast") in the active language; numbers stay as they are.
         s.label->setText(Tr(s.last));
     }
     SyncList();

@@ -88,13 +88,14 @@ TfrmQVMain::TfrmQVMain(const std::vector<std::string>& arguments, const std::str
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
-    // Labels are measured in the window's font, bold for the values.
+    // Labels are measured as they show: in the active language and the window's font, bold for
+    // the values.
     text_width_ = [normal = QFontMetrics(small), bold = QFontMetrics([&] {
                                                      QFont f = small;
                                                      f.setBold(true);
                                                      return f;
                                                  }())](const std::string& text, bool is_bold) {
-        return (is_bold ? bold : normal).horizontalAdvance(QString::fromStdString(text));
+        return (is_bold ? bold : normal).horizontalAdvance(Tr(text));
     };
     timer_->setObjectName("Timer1");
     connect(timer_, &QTimer::timeout, this, [this] { Handle([&] { logic_->Timer1Timer(); }); });
@@ -694,14 +695,26 @@ void TfrmQVMain::ShowMessageWindow(int selector) {
     msg_->ShowModal(selector);
 }
 
+namespace {
+
+// A message box whose button reads in the active language too.
+void RunMessageBox(QWidget* parent, QMessageBox::Icon icon, const std::string& text,
+                   const std::string& caption) {
+    QMessageBox box(icon, Tr(caption), Tr(text), QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText(Tr("OK"));
+    box.exec();
+}
+
+}  // namespace
+
 void TfrmQVMain::ShowErrorBox(const std::string& text, const std::string& caption) {
     Sync();
-    QMessageBox::critical(this, Tr(caption), Tr(text));
+    RunMessageBox(this, QMessageBox::Critical, text, caption);
 }
 
 void TfrmQVMain::ShowInformationBox(const std::string& text, const std::string& caption) {
     Sync();
-    QMessageBox::information(this, Tr(caption), Tr(text));
+    RunMessageBox(this, QMessageBox::Information, text, caption);
 }
 
 std::vector<std::string> TfrmQVMain::RunOpenDialog(const app::OpenDialogRequest& request) {

@@ -43,7 +43,11 @@ int TfrmMyMsg::VisibleSelector() const {
 }
 
 void TfrmMyMsg::showEvent(QShowEvent* event) {
-    if (selector >= 0 && selector < 4) labels_[static_cast<size_t>(selector)]->setVisible(true);
+    if (selector >= 0 && selector < 4) {
+        labels_[static_cast<size_t>(selector)]->setVisible(true);
+        // The window was sized before its text showed: it grows to every line of it.
+        adjustSize();
+    }
     QDialog::showEvent(event);
 }
 

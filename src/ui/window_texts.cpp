@@ -16,7 +16,7 @@ namespace {
 // Texts the player writes while it runs, beyond the captions the windows are built with.
 const char* const kRunTimeTexts[] = {
     // Status bar, caption and statistics.
-    "[none]", "Frames = %1", "Frame %1", "Zoom = %1", "Zoom = 0.%1", "Zoom = Variable",
+    "[none]", "Frames = %1", "Frame %1", "Zoom = %1", "Zoom = %1.%2", "Zoom = Variable",
     "Shutdown Delay", "Capture Interval", "Event Number", "Elapsed Time", "%1 of %2", "ASAP",
     "days: %1\n%2:%3:%4",
     // Movie information.
@@ -27,7 +27,9 @@ const char* const kRunTimeTexts[] = {
     // Export progress, boxes.
     "Exporting %1 frames", "Done", "Error", "Keyboard",
     // Diagnostics values.
-    "n/a", "Fast", "Slow", "Fast Semi", "Slow Semi"};
+    "n/a", "Fast", "Slow", "Fast Semi", "Slow Semi",
+    // Camera Settings: the last entry of the drive list and the folder dialog's title.
+    "Choose folder...", "Flash Drive"};
 
 // A text worth translating holds a letter; "[]", "00:00:00" and the like are not.
 bool HasWords(const QString& s) {

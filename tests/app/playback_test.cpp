@@ -335,6 +335,11 @@ TEST_F(PlayerTest, EventRecordingShowsEventButtonsAndNumbers) {
     logic.bSkipClick();
     EXPECT_EQ(logic.ui()["pnlPlayCtrl"].rect.width, logic.ui()["sbForward"].rect.Right() + 5);
     EXPECT_EQ(logic.ui()["lblCapIntervalTitle"].text, "Capture Interval");
+    // In another interface language these English-only titles are not written: they keep what
+    // they read.
+    logic.language().SetActiveLanguage(4);
+    logic.bPreviousClick();
+    EXPECT_EQ(logic.ui()["lblCapIntervalTitle"].text, "Capture Interval");
 }
 
 TEST_F(PlayerTest, ElapsedTimeFromCaptureClockOrFrameNumber) {

@@ -1,9 +1,9 @@
 // qv-window-shots OUTDIR RECORDING...: starts the player window on the recordings, lets it play and
-// saves what the window shows: playing, at each zoom, with the stamped capture time, and the movie
-// information of every recording. For looking at the window as a user would, e.g. under xvfb-run;
-// --dark uses Fusion with a dark palette, --language N the interface language N (1 English, 2
-// Traditional Chinese, 3 Simplified Chinese, 4 Japanese, 5 Korean), QT_SCALE_FACTOR=2 doubles the
-// scale.
+// saves what the window shows: playing, at each zoom, with the stamped capture time, the movie
+// information of every recording, the menus, the diagnostics window and the dialogs. For looking
+// at the window as a user would, e.g. under xvfb-run; --dark uses Fusion with a dark palette,
+// --language N the interface language N (1 English, 2 Traditional Chinese, 3 Simplified Chinese,
+// 4 Japanese, 5 Korean), QT_SCALE_FACTOR=2 doubles the scale.
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
@@ -144,9 +144,12 @@ int main(int argc, char** argv) {
     QTest::qWait(300);
     Save(window, dir, "search_done");
     // The export dialog and the Camera Settings dialog over the window, each then cancelled.
+    // A dialog without a name of its own (a message box) is the one shown modally.
     auto shoot_dialog = [&](const char* dialog_name, const char* name, auto open) {
         QTimer::singleShot(300, &window, [&, dialog_name, name] {
-            if (auto* dialog = window.findChild<QDialog*>(dialog_name)) {
+            auto* dialog = dialog_name ? window.findChild<QDialog*>(dialog_name)
+                                       : qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog) {
                 const QString path = dir + "/" + name + ".png";
                 if (dialog->grab().save(path)) std::printf("%s\n", path.toLocal8Bit().constData());
                 dialog->reject();
@@ -156,6 +159,16 @@ int main(int argc, char** argv) {
     };
     shoot_dialog("frmExtract", "export_dialog", [&] { logic.Extract1Click(); });
     shoot_dialog("frmSetCamReg", "camera_settings", [&] { logic.CameraSettings1Click(); });
+    // The message window (its longest text), the keyboard reference and the About box.
+    shoot_dialog("frmMyMsg", "message", [&] { window.ShowMessageWindow(qv::app::kMsgNoDir); });
+    shoot_dialog(nullptr, "keyboard", [&] { logic.Keys1Click(); });
+    logic.About1Click();
+    QTest::qWait(300);
+    if (auto* about = window.findChild<QDialog*>("AboutBox")) {
+        const QString path = dir + "/about.png";
+        if (about->grab().save(path)) std::printf("%s\n", path.toLocal8Bit().constData());
+        about->hide();
+    }
     window.close();
     return 0;
 }
