@@ -794,8 +794,8 @@ Ctrl+Q	終了</translation>
             <translation>可変ズーム</translation>
         </message>
         <message>
-            <source>Version 0.1.0.0</source>
-            <translation>バージョン 0.1.0.0</translation>
+            <source>Version %1.%2.%3.%4</source>
+            <translation>バージョン %1.%2.%3.%4</translation>
         </message>
         <message>
             <source>WB Mode</source>

@@ -794,8 +794,8 @@ Ctrl+Q	끝내기</translation>
             <translation>가변 줌</translation>
         </message>
         <message>
-            <source>Version 0.1.0.0</source>
-            <translation>버전 0.1.0.0</translation>
+            <source>Version %1.%2.%3.%4</source>
+            <translation>버전 %1.%2.%3.%4</translation>
         </message>
         <message>
             <source>WB Mode</source>

@@ -794,8 +794,8 @@ Ctrl+Q	結束</translation>
             <translation>可變縮放</translation>
         </message>
         <message>
-            <source>Version 0.1.0.0</source>
-            <translation>版本 0.1.0.0</translation>
+            <source>Version %1.%2.%3.%4</source>
+            <translation>版本 %1.%2.%3.%4</translation>
         </message>
         <message>
             <source>WB Mode</source>

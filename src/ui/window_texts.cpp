@@ -25,7 +25,7 @@ const char* const kRunTimeTexts[] = {
     "%1 Daylight", "%1 Shadow", "%1 Cloudy", "%1 Fluor(cool)", "%1 Fluor(warm)", "%1 Incandescent",
     "Low", "Medium", "High", "Motion", "Timelapse", "Hybrid", "Yes", "No",
     // Export progress, boxes.
-    "Exporting %1 frames", "Done", "Error", "Keyboard",
+    "Exporting %1 frames", "Done", "Error", "Keyboard", "Version %1.%2.%3.%4",
     // Diagnostics values.
     "n/a", "Fast", "Slow", "Fast Semi", "Slow Semi",
     // Camera Settings: the last entry of the drive list and the folder dialog's title.
@@ -51,7 +51,9 @@ QStringList WindowTexts(QWidget* main_window) {
     for (QWidget* w : widgets) {
         if (w->isWindow() && w != main_window) Add(texts, w->windowTitle());
         Add(texts, w->toolTip());
-        if (auto* l = qobject_cast<QLabel*>(w)) Add(texts, l->text());
+        // The About box's version line is looked up by its pattern, below.
+        if (auto* l = qobject_cast<QLabel*>(w); l && l->objectName() != "Version")
+            Add(texts, l->text());
         if (auto* b = qobject_cast<QAbstractButton*>(w)) Add(texts, b->text());
         if (auto* g = qobject_cast<QGroupBox*>(w)) Add(texts, g->title());
         if (auto* m = qobject_cast<QMenu*>(w)) Add(texts, m->title());
