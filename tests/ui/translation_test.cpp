@@ -94,9 +94,10 @@ void TranslationTest::initTestCase() {
     events.event_recording = true;
     events.event_frames = {2, 3, 8};
     events.pir_frames = {2, 8};
-    int n = 0;
-    for (const auto* o : {&pro, &first, &events}) {
-        recordings_.push_back((dir_ / ("r" + std::to_string(n++) + ".avi")).string());
+    const std::pair<const char*, const qv::fixtures::RecordingOptions*> made[] = {
+        {"pro.avi", &pro}, {"first.avi", &first}, {"events.avi", &events}};
+    for (const auto& [name, o] : made) {
+        recordings_.push_back((dir_ / name).string());
         QVERIFY(qv::fixtures::WriteBytes(recordings_.back(),
                                          qv::fixtures::MakeRecording(*o).avi.bytes));
     }
