@@ -36,10 +36,10 @@ const std::array<uint8_t, 2560> kSaturate = MakeSaturate();
 
 void ColourTables::Build() {
     for (int i = 0; i < 256; ++i) {
-        cr_r[i] = (i - 128) * 2871;
-        cb_g[i] = (i - 128) * -705;
-        cr_g[i] = (i - 128) * -1463;
-        cb_b[i] = (i - 128) * 3629;
+        cr_r[i] = (i - 128) * kCrToRed;
+        cb_g[i] = (i - 128) * kCbToGreen;
+        cr_g[i] = (i - 128) * kCrToGreen;
+        cb_b[i] = (i - 128) * kCbToBlue;
     }
 }
 

@@ -11,13 +11,18 @@
 
 namespace qv {
 
-// Colour products (i - 128) x constant for i = 0..255: red from Cr, green from Cb and Cr, blue
-// from Cb (x 2048).
+// The camera's colour factors (x 2048): red from Cr, green from Cb and Cr, blue from Cb.
+constexpr int32_t kCrToRed = 2871;
+constexpr int32_t kCbToGreen = -705;
+constexpr int32_t kCrToGreen = -1463;
+constexpr int32_t kCbToBlue = 3629;
+
+// Colour products (i - 128) x factor for i = 0..255.
 struct ColourTables {
-    std::array<int32_t, 256> cr_r{};  // x 2871
-    std::array<int32_t, 256> cb_g{};  // x -705
-    std::array<int32_t, 256> cr_g{};  // x -1463
-    std::array<int32_t, 256> cb_b{};  // x 3629
+    std::array<int32_t, 256> cr_r{};
+    std::array<int32_t, 256> cb_g{};
+    std::array<int32_t, 256> cr_g{};
+    std::array<int32_t, 256> cb_b{};
     void Build();
 };
 
