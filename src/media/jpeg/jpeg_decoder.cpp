@@ -1,14 +1,17 @@
 #include "media/jpeg/jpeg_decoder.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "media/jpeg/ac_skip_table.h"
 #include "media/jpeg/bit_reader.h"
 #include "media/jpeg/colour_convert.h"
 #include "media/jpeg/idct.h"
+#include "media/jpeg/idct_lanes.h"
 #include "media/jpeg/jpeg_parser.h"
 #include "media/jpeg/standard_ac_tables.h"
+#include "media/simd/simd_target.h"
 
 namespace qv {
 
@@ -20,12 +23,13 @@ namespace {
 constexpr int32_t kMaxCoefficient = 2047;
 constexpr int32_t kMaxDequantised = 1 << 22;
 
-// The tables one component's blocks are decoded with.
+// The tables one component's blocks are decoded with, and where each zigzag index goes.
 struct ComponentTables {
     const HuffmanTable* dc;
     const AcLookup* ac;
     const AcFastLookup* fast;
     const int32_t* quant;
+    const uint8_t* order;
 };
 
 // One AC step: the run of zeros and the coefficient, or the end of the block (run < 0), or
@@ -158,12 +162,67 @@ inline void FillBlock(int32_t v, Sample* out, int stride) {
         std::fill(out + y * stride, out + y * stride + 8, flat);
 }
 
-// Decodes one block into an 8x8 area of a plane. coef is a natural-order block that is all zero
-// on entry and is left all zero: coefficients are dequantised straight into their natural place,
-// and only the rows that received one are transformed and cleared again.
+// Where each zigzag index goes in the transposed natural order the lane transforms take (built
+// at first use, after the natural order it is derived from).
+const std::array<uint8_t, 64>& ZigzagToTransposed() {
+    static const std::array<uint8_t, 64> table = [] {
+        std::array<uint8_t, 64> t{};
+        for (int k = 0; k < 64; ++k) {
+            const int n = kZigzagToNatural[k];
+            t[k] = static_cast<uint8_t>((n & 7) * 8 + (n >> 3));
+        }
+        return t;
+    }();
+    return table;
+}
+
+using simd::Target;
+
+// The plain transform of a block in natural order: only the rows that received a coefficient,
+// then the columns; the rows are cleared again afterwards.
 template <bool kLuma, typename Sample>
+inline void TransformPlain(int32_t* coef, unsigned row_mask, unsigned ac_mask, Sample* out,
+                           int stride) {
+    IdctRows(coef, row_mask, ac_mask);
+    int32_t v[64];
+    if (row_mask == 1) {
+        // Only the top row is non-zero: every column is flat.
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                v[y * 8 + x] = coef[x] >> 10;
+    } else {
+        IdctColumns(coef, v);
+    }
+    StoreBlock<kLuma>(v, out, stride);
+    for (int r = 0; r < 8; ++r)
+        if (row_mask & (1u << r)) std::memset(coef + r * 8, 0, 8 * sizeof(int32_t));
+}
+
+#if QV_X86_SIMD
+template <Target kTarget>
+inline void TransformLanes(int32_t* coef, uint8_t* out, int stride) {
+    if constexpr (kTarget == Target::kAvx2)
+        IdctLumaAvx2(coef, out, stride);
+    else
+        IdctLumaSse2(coef, out, stride);
+}
+template <Target kTarget>
+inline void TransformLanes(int32_t* coef, int16_t* out, int stride) {
+    if constexpr (kTarget == Target::kAvx2)
+        IdctChromaAvx2(coef, out, stride);
+    else
+        IdctChromaSse2(coef, out, stride);
+}
+#endif
+
+// Decodes one block into an 8x8 area of a plane. coef is a block that is all zero on entry and
+// is left all zero: coefficients are dequantised straight into their place (natural order for
+// the plain transform, transposed for the lane transforms), and only the rows that received one
+// are transformed.
+template <Target kTarget, bool kLuma, typename Sample>
 inline void DecodeBlock(BitReader& br, const ComponentTables& t, int32_t& predictor, int32_t* coef,
                         Sample* out, int stride, int& error) {
+    constexpr bool kTransposed = kTarget != Target::kPlain;
     predictor = static_cast<int32_t>(static_cast<uint32_t>(predictor) +
                                      static_cast<uint32_t>(DecodeDcDiff(br, *t.dc, error)));
     int32_t dc = Dequantise(predictor, t.quant[0]);
@@ -181,10 +240,11 @@ inline void DecodeBlock(BitReader& br, const ComponentTables& t, int32_t& predic
                 error = kScanBadCode;
                 break;
             }
-            int n = kZigzagToNatural[k];
+            const int n = t.order[k];
             coef[n] = Dequantise(st.value, t.quant[k]);
-            row_mask |= 1u << (n >> 3);
-            ac_mask |= static_cast<unsigned>((n & 7) != 0) << (n >> 3);
+            const int row = kTransposed ? n & 7 : n >> 3, column = kTransposed ? n >> 3 : n & 7;
+            row_mask |= 1u << row;
+            ac_mask |= static_cast<unsigned>(column != 0) << row;
             ++k;
         }
     }
@@ -194,20 +254,63 @@ inline void DecodeBlock(BitReader& br, const ComponentTables& t, int32_t& predic
         return;
     }
     coef[0] = dc;
-    row_mask |= 1;
-    IdctRows(coef, row_mask, ac_mask);
-    int32_t v[64];
-    if (row_mask == 1) {
-        // Only the top row is non-zero: every column is flat.
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x)
-                v[y * 8 + x] = coef[x] >> 10;
-    } else {
-        IdctColumns(coef, v);
+#if QV_X86_SIMD
+    if constexpr (kTransposed) {
+        TransformLanes<kTarget>(coef, out, stride);
+        return;
     }
-    StoreBlock<kLuma>(v, out, stride);
-    for (int r = 0; r < 8; ++r)
-        if (row_mask & (1u << r)) std::memset(coef + r * 8, 0, 8 * sizeof(int32_t));
+#endif
+    TransformPlain<kLuma>(coef, row_mask | 1, ac_mask, out, stride);
+}
+
+// The blocks of every macroblock in the scan (four luma, Cb, Cr) into the planes. Returns 0, or
+// the error that stopped the scan.
+template <Target kTarget>
+int DecodeMacroblocks(JpgContext& ctx, BitReader& br) {
+    const JpgTables& tab = ctx.tables;
+    const uint8_t* order =
+        kTarget == Target::kPlain ? kZigzagToNatural.data() : ZigzagToTransposed().data();
+    const ComponentTables y_tab{&tab.huffman[0][0], &AcLuminanceLookup(), &AcLuminanceFast(),
+                                tab.quant[0].data(), order};
+    const ComponentTables c_tab{&tab.huffman[0][1], &AcChrominanceLookup(), &AcChrominanceFast(),
+                                tab.quant[1].data(), order};
+    const int w16 = ctx.PaddedWidth(), h16 = ctx.PaddedHeight(), cw = w16 / 2;
+    uint8_t* luma = ctx.MutableLuma();
+    int16_t* cb = ctx.MutableCb();
+    int16_t* cr = ctx.MutableCr();
+    int error = 0;
+    int32_t pred_y = 0, pred_cb = 0, pred_cr = 0;
+    alignas(32) int32_t coef[64] = {};
+    for (int my = 0; my < h16 / 16; ++my) {
+        for (int mx = 0; mx < w16 / 16; ++mx) {
+            uint8_t* ly = luma + static_cast<size_t>(my) * 16 * w16 + mx * 16;
+            size_t coff = static_cast<size_t>(my) * 8 * cw + mx * 8;
+            DecodeBlock<kTarget, true>(br, y_tab, pred_y, coef, ly, w16, error);
+            DecodeBlock<kTarget, true>(br, y_tab, pred_y, coef, ly + 8, w16, error);
+            DecodeBlock<kTarget, true>(br, y_tab, pred_y, coef, ly + 8 * w16, w16, error);
+            DecodeBlock<kTarget, true>(br, y_tab, pred_y, coef, ly + 8 * w16 + 8, w16, error);
+            DecodeBlock<kTarget, false>(br, c_tab, pred_cb, coef, cb + coff, cw, error);
+            DecodeBlock<kTarget, false>(br, c_tab, pred_cr, coef, cr + coff, cw, error);
+            if (!error && br.Failed()) error = br.StopCode();
+            if (error) return error;
+        }
+    }
+    return 0;
+}
+
+// The macroblocks with the transform of the active instruction-set target.
+int DecodeScan(JpgContext& ctx, BitReader& br) {
+#if QV_X86_SIMD
+    switch (simd::ActiveTarget()) {
+        case Target::kAvx2:
+            return DecodeMacroblocks<Target::kAvx2>(ctx, br);
+        case Target::kSse2:
+            return DecodeMacroblocks<Target::kSse2>(ctx, br);
+        case Target::kPlain:
+            break;
+    }
+#endif
+    return DecodeMacroblocks<Target::kPlain>(ctx, br);
 }
 
 // The scan result after the end-of-image check: -4 when no 0xD9 follows within 128 bytes, -5 when
@@ -273,34 +376,8 @@ int JpgDecodeFrame(JpgContext& ctx, const uint8_t* data, size_t size, Picture& p
     if (!ctx.HasPlanes()) return kJpgNoPicture;
     if (FrameSizeDiffers(ctx)) return kJpgSizeMismatch;
 
-    const JpgTables& tab = ctx.tables;
-    const ComponentTables y_tab{&tab.huffman[0][0], &AcLuminanceLookup(), &AcLuminanceFast(),
-                                tab.quant[0].data()};
-    const ComponentTables c_tab{&tab.huffman[0][1], &AcChrominanceLookup(), &AcChrominanceFast(),
-                                tab.quant[1].data()};
-    const int w16 = ctx.PaddedWidth(), h16 = ctx.PaddedHeight(), cw = w16 / 2;
-    uint8_t* luma = ctx.MutableLuma();
-    int16_t* cb = ctx.MutableCb();
-    int16_t* cr = ctx.MutableCr();
-
     BitReader br(scan.data, scan.size);
-    int error = 0;
-    int32_t pred_y = 0, pred_cb = 0, pred_cr = 0;
-    alignas(32) int32_t coef[64] = {};
-    for (int my = 0; my < h16 / 16 && !error; ++my) {
-        for (int mx = 0; mx < w16 / 16; ++mx) {
-            uint8_t* ly = luma + static_cast<size_t>(my) * 16 * w16 + mx * 16;
-            size_t coff = static_cast<size_t>(my) * 8 * cw + mx * 8;
-            DecodeBlock<true>(br, y_tab, pred_y, coef, ly, w16, error);
-            DecodeBlock<true>(br, y_tab, pred_y, coef, ly + 8, w16, error);
-            DecodeBlock<true>(br, y_tab, pred_y, coef, ly + 8 * w16, w16, error);
-            DecodeBlock<true>(br, y_tab, pred_y, coef, ly + 8 * w16 + 8, w16, error);
-            DecodeBlock<false>(br, c_tab, pred_cb, coef, cb + coff, cw, error);
-            DecodeBlock<false>(br, c_tab, pred_cr, coef, cr + coff, cw, error);
-            if (!error && br.Failed()) error = br.StopCode();
-            if (error) break;
-        }
-    }
+    const int error = DecodeScan(ctx, br);
 
     if (picture.width != ctx.Width() || picture.height != ctx.Height())
         picture.Allocate(ctx.Width(), ctx.Height());

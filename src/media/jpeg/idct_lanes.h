@@ -1,0 +1,19 @@
+// The inverse transform and store of one block for SSE2 and for AVX2 processors: the samples of
+// the plain row pass, column pass and block store. The row pass runs over every row at once, one
+// lane per row, so it takes the coefficients transposed: row r, column c at c * 8 + r. Zero and
+// DC-only rows need no special case: the arithmetic gives them the values the plain loops fill
+// in. The coefficients are left all zero for the next block.
+#pragma once
+
+#include <cstdint>
+
+namespace qv {
+
+// Luma level-shifted and limited to 0..255; chroma centred on 0 and limited to what the colour
+// conversion covers. stride: samples between the plane's rows.
+void IdctLumaSse2(int32_t* coef, uint8_t* out, int stride);
+void IdctChromaSse2(int32_t* coef, int16_t* out, int stride);
+void IdctLumaAvx2(int32_t* coef, uint8_t* out, int stride);
+void IdctChromaAvx2(int32_t* coef, int16_t* out, int stride);
+
+}  // namespace qv

@@ -1,0 +1,27 @@
+// The block transform for SSE2, which every x86-64 processor has: four rows or columns a step.
+#include <emmintrin.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+
+#include "media/jpeg/colour_convert.h"
+#include "media/jpeg/idct_lanes.h"
+#include "media/simd/lanes.h"
+
+namespace qv {
+
+namespace {
+#include "media/jpeg/idct_arith.inc"
+#include "media/jpeg/idct_blocks.inc"
+}  // namespace
+
+void IdctLumaSse2(int32_t* coef, uint8_t* out, int stride) {
+    StoreLuma(Transform(coef), out, stride);
+}
+
+void IdctChromaSse2(int32_t* coef, int16_t* out, int stride) {
+    StoreChroma(Transform(coef), out, stride);
+}
+
+}  // namespace qv
