@@ -220,9 +220,12 @@ inline void TransformLanes(int32_t* coef, int16_t* out, int stride) {
 // the plain transform, transposed for the lane transforms), and only the rows that received one
 // are transformed.
 template <Target kTarget, bool kLuma, typename Sample>
-inline void DecodeBlock(BitReader& br, const ComponentTables& t, int32_t& predictor, int32_t* coef,
-                        Sample* out, int stride, int& error) {
+inline void DecodeBlock(BitReader& scan_reader, const ComponentTables& t, int32_t& predictor,
+                        int32_t* coef, Sample* out, int stride, int& error) {
     constexpr bool kTransposed = kTarget != Target::kPlain;
+    // A copy whose address is never taken stays in registers: the coefficient stores could
+    // otherwise overwrite the shared reader's fields, as far as the compiler knows.
+    BitReader br = scan_reader;
     predictor = static_cast<int32_t>(static_cast<uint32_t>(predictor) +
                                      static_cast<uint32_t>(DecodeDcDiff(br, *t.dc, error)));
     int32_t dc = Dequantise(predictor, t.quant[0]);
@@ -248,6 +251,7 @@ inline void DecodeBlock(BitReader& br, const ComponentTables& t, int32_t& predic
             ++k;
         }
     }
+    scan_reader = br;
     if (row_mask == 0) {
         // Only the DC term: the block is flat.
         FillBlock<kLuma>(dc >> 10, out, stride);
