@@ -16,12 +16,12 @@ namespace {
 #include "media/jpeg/idct_blocks.inc"
 }  // namespace
 
-void IdctLumaSse2(int32_t* coef, uint8_t* out, int stride) {
-    StoreLuma(Transform(coef), out, stride);
+void IdctLumaSse2(int32_t* coef, const int32_t* quant, uint8_t* out, int stride) {
+    StoreLuma(Transform(coef, quant), out, stride);
 }
 
-void IdctChromaSse2(int32_t* coef, int16_t* out, int stride) {
-    StoreChroma(Transform(coef), out, stride);
+void IdctChromaSse2(int32_t* coef, const int32_t* quant, int16_t* out, int stride) {
+    StoreChroma(Transform(coef, quant), out, stride);
 }
 
 }  // namespace qv

@@ -53,7 +53,7 @@ void BuildAcFast(const AcLookup& codes, AcFastLookup& out) {
     for (uint32_t i = 0; i < out.size(); ++i) {
         uint16_t e = codes[i << (16 - kAcFastBits)];
         int len = e >> 8, run = (e >> 4) & 15, size = e & 15;
-        AcFastEntry f{0, 0, 0};
+        AcFastEntry f{0, 0, kAcFastLongCode};
         if (len > 0 && len + size <= kAcFastBits) {
             f.bits = static_cast<uint8_t>(len + size);
             if (size == 0) {

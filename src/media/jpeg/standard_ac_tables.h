@@ -24,14 +24,17 @@ const AcLookup& AcLuminanceLookup();
 const AcLookup& AcChrominanceLookup();
 
 // The first kAcFastBits bits of the stream decode a whole short coefficient at once: its code and
-// its value bits together. Derived from the 16-bit tables; bits = 0 sends the decoder to them.
+// its value bits together. Derived from the 16-bit tables; a code whose bits do not fit is marked
+// kAcFastLongCode (bits = 0) and sends the decoder to them. The three markers are the largest
+// run values, so one comparison separates them from coefficients.
 constexpr int kAcFastBits = 10;
 constexpr uint8_t kAcFastEndOfBlock = 0xFF;
 constexpr uint8_t kAcFastSixteenZeros = 0xFE;
+constexpr uint8_t kAcFastLongCode = 0xFD;
 struct AcFastEntry {
     int16_t value;  // the coefficient (sign-extended)
     uint8_t bits;   // code length + value bits to consume, 0 when longer than kAcFastBits
-    uint8_t run;    // zeros in front of the coefficient, or one of the two markers above
+    uint8_t run;    // zeros in front of the coefficient, or one of the three markers above
 };
 using AcFastLookup = std::array<AcFastEntry, 1 << kAcFastBits>;
 const AcFastLookup& AcLuminanceFast();

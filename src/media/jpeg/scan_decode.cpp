@@ -1,0 +1,273 @@
+#include "media/jpeg/scan_decode.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "media/jpeg/colour_convert.h"
+#include "media/jpeg/entropy_decode.h"
+#include "media/jpeg/idct.h"
+#include "media/jpeg/idct_lanes.h"
+#include "media/simd/simd_target.h"
+
+namespace qv {
+
+namespace {
+
+using simd::Target;
+
+// The tables one component's blocks are decoded with: quant in zigzag order, and for the lane
+// transforms lane_quant in the order coefficients are placed in (order[k] for zigzag index k).
+struct ComponentTables {
+    const HuffmanTable* dc;
+    const AcLookup* ac;
+    const AcFastLookup* fast;
+    const int32_t* quant;
+    const uint8_t* order;
+    const int32_t* lane_quant;
+};
+
+inline int32_t Dequantise(int32_t c, int32_t q) {
+    int32_t v = std::clamp(c, -kMaxCoefficient, kMaxCoefficient) * q;
+    return std::clamp(v, -kMaxDequantised, kMaxDequantised);
+}
+
+// Stores an 8x8 block of transform outputs into a plane: luma level-shifted and limited to
+// 0..255, chroma centred on 0 and limited to what the colour conversion's saturation covers.
+template <bool kLuma, typename Sample>
+inline void StoreBlock(const int32_t* v, Sample* out, int stride) {
+    for (int y = 0; y < 8; ++y) {
+        Sample* row = out + y * stride;
+        for (int x = 0; x < 8; ++x) {
+            if constexpr (kLuma)
+                row[x] = static_cast<Sample>(std::clamp(v[y * 8 + x] + 128, 0, 255));
+            else
+                row[x] = static_cast<Sample>(std::clamp(v[y * 8 + x], kChromaMin, kChromaMax));
+        }
+    }
+}
+
+template <bool kLuma, typename Sample>
+inline void FillBlock(int32_t v, Sample* out, int stride) {
+    Sample flat = kLuma ? static_cast<Sample>(std::clamp(v + 128, 0, 255))
+                        : static_cast<Sample>(std::clamp(v, kChromaMin, kChromaMax));
+    for (int y = 0; y < 8; ++y)
+        std::fill(out + y * stride, out + y * stride + 8, flat);
+}
+
+// Where each zigzag index goes in the transposed natural order the lane transforms take (built
+// at first use, after the natural order it is derived from).
+const std::array<uint8_t, 64>& ZigzagToTransposed() {
+    static const std::array<uint8_t, 64> table = [] {
+        std::array<uint8_t, 64> t{};
+        for (int k = 0; k < 64; ++k) {
+            const int n = kZigzagToNatural[k];
+            t[k] = static_cast<uint8_t>((n & 7) * 8 + (n >> 3));
+        }
+        return t;
+    }();
+    return table;
+}
+
+// The plain transform of a block in natural order: only the rows that received a coefficient,
+// then the columns; the rows are cleared again afterwards.
+template <bool kLuma, typename Sample>
+inline void TransformPlain(int32_t* coef, unsigned row_mask, unsigned ac_mask, Sample* out,
+                           int stride) {
+    IdctRows(coef, row_mask, ac_mask);
+    int32_t v[64];
+    if (row_mask == 1) {
+        // Only the top row is non-zero: every column is flat.
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                v[y * 8 + x] = coef[x] >> 10;
+    } else {
+        IdctColumns(coef, v);
+    }
+    StoreBlock<kLuma>(v, out, stride);
+    for (int r = 0; r < 8; ++r)
+        if (row_mask & (1u << r)) std::memset(coef + r * 8, 0, 8 * sizeof(int32_t));
+}
+
+// The DC difference added to the component's predictor (wrapping as the camera's arithmetic
+// does).
+inline void AddDc(BitReader& br, const HuffmanTable& dc, int32_t& predictor, int& error) {
+    predictor = static_cast<int32_t>(static_cast<uint32_t>(predictor) +
+                                     static_cast<uint32_t>(DecodeDcDiff(br, dc, error)));
+}
+
+// Decodes one block into an 8x8 area of a plane with the plain transform. coef is a natural-order
+// block that is all zero on entry and is left all zero: coefficients are dequantised straight
+// into their natural place, and only the rows that received one are transformed and cleared.
+template <bool kLuma, typename Sample>
+inline void DecodeBlockPlain(BitReader& scan_reader, const ComponentTables& t, int32_t& predictor,
+                             int32_t* coef, Sample* out, int stride, int& error) {
+    BitReader br = scan_reader;  // a local copy stays in registers
+    AddDc(br, *t.dc, predictor, error);
+    unsigned row_mask = 0, ac_mask = 0;
+    if (!error) {
+        for (int k = 1; k < 64;) {
+            AcStep st = NextAc(br, *t.fast, *t.ac);
+            if (st.run < 0) break;
+            if (st.value == 0) {
+                k += 16;
+                continue;
+            }
+            k += st.run;
+            if (k > 63) {
+                error = kScanBadCode;
+                break;
+            }
+            int n = kZigzagToNatural[k];
+            coef[n] = Dequantise(st.value, t.quant[k]);
+            row_mask |= 1u << (n >> 3);
+            ac_mask |= static_cast<unsigned>((n & 7) != 0) << (n >> 3);
+            ++k;
+        }
+    }
+    scan_reader = br;
+    const int32_t dc = Dequantise(predictor, t.quant[0]);
+    if (row_mask == 0) {
+        // Only the DC term: the block is flat.
+        FillBlock<kLuma>(dc >> 10, out, stride);
+        return;
+    }
+    coef[0] = dc;
+    TransformPlain<kLuma>(coef, row_mask | 1, ac_mask, out, stride);
+}
+
+#if QV_X86_SIMD
+template <Target kTarget>
+inline void TransformLanes(int32_t* coef, const int32_t* quant, uint8_t* out, int stride) {
+    if constexpr (kTarget == Target::kAvx2)
+        IdctLumaAvx2(coef, quant, out, stride);
+    else
+        IdctLumaSse2(coef, quant, out, stride);
+}
+template <Target kTarget>
+inline void TransformLanes(int32_t* coef, const int32_t* quant, int16_t* out, int stride) {
+    if constexpr (kTarget == Target::kAvx2)
+        IdctChromaAvx2(coef, quant, out, stride);
+    else
+        IdctChromaSse2(coef, quant, out, stride);
+}
+
+// Decodes one block with a lane transform: the quantised coefficients go to their place in the
+// transposed order (coef is all zero on entry and is left so), and the transform dequantises
+// them with the rest of the block. The same codes, errors and samples as the plain decode.
+template <Target kTarget, bool kLuma, typename Sample>
+inline void DecodeBlockLanes(BitReader& scan_reader, const ComponentTables& t, int32_t& predictor,
+                             int32_t* coef, Sample* out, int stride, int& error) {
+    BitReader br = scan_reader;  // a local copy stays in registers
+    AddDc(br, *t.dc, predictor, error);
+    bool any = false;
+    if (!error) {
+        const AcFastLookup& fast = *t.fast;
+        for (int k = 1; k < 64;) {
+            br.Fill();
+            const AcFastEntry f = fast[br.Peek16() >> (16 - kAcFastBits)];
+            AcStep st{f.run, f.value};
+            if (f.run >= kAcFastLongCode) [[unlikely]] {
+                st = MarkedAc(br, f, *t.ac);
+                if (st.run < 0) break;
+                if (st.value == 0) {
+                    k += 16;
+                    continue;
+                }
+            } else {
+                br.Skip(f.bits);
+            }
+            k += st.run;
+            if (k > 63) {
+                error = kScanBadCode;
+                break;
+            }
+            coef[t.order[k]] = st.value;
+            any = true;
+            ++k;
+        }
+    }
+    scan_reader = br;
+    if (!any) {
+        // Only the DC term: the block is flat.
+        FillBlock<kLuma>(Dequantise(predictor, t.quant[0]) >> 10, out, stride);
+        return;
+    }
+    coef[0] = predictor;
+    TransformLanes<kTarget>(coef, t.lane_quant, out, stride);
+}
+#endif
+
+template <Target kTarget, bool kLuma, typename Sample>
+inline void DecodeBlock(BitReader& br, const ComponentTables& t, int32_t& predictor, int32_t* coef,
+                        Sample* out, int stride, int& error) {
+#if QV_X86_SIMD
+    if constexpr (kTarget != Target::kPlain)
+        return DecodeBlockLanes<kTarget, kLuma>(br, t, predictor, coef, out, stride, error);
+#endif
+    DecodeBlockPlain<kLuma>(br, t, predictor, coef, out, stride, error);
+}
+
+// A quantisation table (zigzag order) in the order the lane transforms place coefficients in.
+void LaneQuant(const int32_t* quant, const uint8_t* order, int32_t* out) {
+    for (int k = 0; k < 64; ++k)
+        out[order[k]] = quant[k];
+}
+
+template <Target kTarget>
+int DecodeMacroblocks(JpgContext& ctx, BitReader& br) {
+    const JpgTables& tab = ctx.tables;
+    const uint8_t* order = ZigzagToTransposed().data();
+    alignas(32) int32_t lane_quant[2][64];
+    LaneQuant(tab.quant[0].data(), order, lane_quant[0]);
+    LaneQuant(tab.quant[1].data(), order, lane_quant[1]);
+    const ComponentTables y_tab{
+        &tab.huffman[0][0], &AcLuminanceLookup(), &AcLuminanceFast(), tab.quant[0].data(), order,
+        lane_quant[0]};
+    const ComponentTables c_tab{&tab.huffman[0][1],
+                                &AcChrominanceLookup(),
+                                &AcChrominanceFast(),
+                                tab.quant[1].data(),
+                                order,
+                                lane_quant[1]};
+    const int w16 = ctx.PaddedWidth(), h16 = ctx.PaddedHeight(), cw = w16 / 2;
+    uint8_t* luma = ctx.MutableLuma();
+    int16_t* cb = ctx.MutableCb();
+    int16_t* cr = ctx.MutableCr();
+    int error = 0;
+    int32_t pred_y = 0, pred_cb = 0, pred_cr = 0;
+    alignas(32) int32_t coef[64] = {};
+    for (int my = 0; my < h16 / 16; ++my) {
+        for (int mx = 0; mx < w16 / 16; ++mx) {
+            uint8_t* ly = luma + static_cast<size_t>(my) * 16 * w16 + mx * 16;
+            size_t coff = static_cast<size_t>(my) * 8 * cw + mx * 8;
+            DecodeBlock<kTarget, true>(br, y_tab, pred_y, coef, ly, w16, error);
+            DecodeBlock<kTarget, true>(br, y_tab, pred_y, coef, ly + 8, w16, error);
+            DecodeBlock<kTarget, true>(br, y_tab, pred_y, coef, ly + 8 * w16, w16, error);
+            DecodeBlock<kTarget, true>(br, y_tab, pred_y, coef, ly + 8 * w16 + 8, w16, error);
+            DecodeBlock<kTarget, false>(br, c_tab, pred_cb, coef, cb + coff, cw, error);
+            DecodeBlock<kTarget, false>(br, c_tab, pred_cr, coef, cr + coff, cw, error);
+            if (!error && br.Failed()) error = br.StopCode();
+            if (error) return error;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+int DecodeScan(JpgContext& ctx, BitReader& br) {
+#if QV_X86_SIMD
+    switch (simd::ActiveTarget()) {
+        case Target::kAvx2:
+            return DecodeMacroblocks<Target::kAvx2>(ctx, br);
+        case Target::kSse2:
+            return DecodeMacroblocks<Target::kSse2>(ctx, br);
+        case Target::kPlain:
+            break;
+    }
+#endif
+    return DecodeMacroblocks<Target::kPlain>(ctx, br);
+}
+
+}  // namespace qv
