@@ -154,16 +154,18 @@ inline void TransformLanes(int32_t* coef, const int32_t* quant, int16_t* out, in
 
 // Decodes one block with a lane transform: the quantised coefficients go to their place in the
 // transposed order (coef is all zero on entry and is left so), and the transform dequantises
-// them with the rest of the block. The same codes, errors and samples as the plain decode.
+// them with the rest of the block. The same codes, errors and samples as the plain decode: a
+// block that passed position 1 without a coefficient (sixteen zeros, then the end) is flat, and
+// the transform makes it so.
 template <Target kTarget, bool kLuma, typename Sample>
-inline void DecodeBlockLanes(BitReader& scan_reader, const ComponentTables& t, int32_t& predictor,
-                             int32_t* coef, Sample* out, int stride, int& error) {
-    BitReader br = scan_reader;  // a local copy stays in registers
+[[gnu::always_inline]] inline void DecodeBlockLanes(BitReader& br, const ComponentTables& t,
+                                                    int32_t& predictor, int32_t* coef, Sample* out,
+                                                    int stride, int& error) {
     AddDc(br, *t.dc, predictor, error);
-    bool any = false;
+    int k = 1;
     if (!error) {
         const AcFastLookup& fast = *t.fast;
-        for (int k = 1; k < 64;) {
+        while (k < 64) {
             br.Fill();
             const AcFastEntry f = fast[br.Peek16() >> (16 - kAcFastBits)];
             AcStep st{f.run, f.value};
@@ -183,12 +185,10 @@ inline void DecodeBlockLanes(BitReader& scan_reader, const ComponentTables& t, i
                 break;
             }
             coef[t.order[k]] = st.value;
-            any = true;
             ++k;
         }
     }
-    scan_reader = br;
-    if (!any) {
+    if (k == 1) {
         // Only the DC term: the block is flat.
         FillBlock<kLuma>(Dequantise(predictor, t.quant[0]) >> 10, out, stride);
         return;
@@ -199,8 +199,9 @@ inline void DecodeBlockLanes(BitReader& scan_reader, const ComponentTables& t, i
 #endif
 
 template <Target kTarget, bool kLuma, typename Sample>
-inline void DecodeBlock(BitReader& br, const ComponentTables& t, int32_t& predictor, int32_t* coef,
-                        Sample* out, int stride, int& error) {
+[[gnu::always_inline]] inline void DecodeBlock(BitReader& br, const ComponentTables& t,
+                                               int32_t& predictor, int32_t* coef, Sample* out,
+                                               int stride, int& error) {
 #if QV_X86_SIMD
     if constexpr (kTarget != Target::kPlain)
         return DecodeBlockLanes<kTarget, kLuma>(br, t, predictor, coef, out, stride, error);
@@ -215,7 +216,11 @@ void LaneQuant(const int32_t* quant, const uint8_t* order, int32_t* out) {
 }
 
 template <Target kTarget>
-int DecodeMacroblocks(JpgContext& ctx, BitReader& br) {
+int DecodeMacroblocks(JpgContext& ctx, BitReader& scan_reader) {
+    // A local copy of the reader whose address is never taken stays in registers: the stores
+    // into the blocks could otherwise overwrite the shared reader's fields, as far as the
+    // compiler knows.
+    BitReader br = scan_reader;
     const JpgTables& tab = ctx.tables;
     const uint8_t* order = ZigzagToTransposed().data();
     alignas(32) int32_t lane_quant[2][64];
@@ -248,9 +253,13 @@ int DecodeMacroblocks(JpgContext& ctx, BitReader& br) {
             DecodeBlock<kTarget, false>(br, c_tab, pred_cb, coef, cb + coff, cw, error);
             DecodeBlock<kTarget, false>(br, c_tab, pred_cr, coef, cr + coff, cw, error);
             if (!error && br.Failed()) error = br.StopCode();
-            if (error) return error;
+            if (error) {
+                scan_reader = br;
+                return error;
+            }
         }
     }
+    scan_reader = br;
     return 0;
 }
 
