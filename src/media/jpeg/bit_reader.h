@@ -29,10 +29,11 @@ class BitReader {
             uint64_t inv = ~chunk;
             bool has_ff = ((inv - 0x0101010101010101ull) & ~inv & 0x8080808080808080ull) != 0;
             if (!has_ff) {
-                int n = (64 - bits_) >> 3;  // whole bytes that fit
-                acc_ |= (chunk >> (64 - 8 * n)) << (64 - 8 * n - bits_);
-                bits_ += 8 * n;
-                p_ += n;
+                // The whole bytes that fit make 56 to 63 bits. The first bits of the byte after
+                // them come in too, below the count: the next fill puts the same bits there.
+                acc_ |= chunk >> bits_;
+                p_ += 7 - (bits_ >> 3);
+                bits_ |= 56;
                 return;
             }
         }
