@@ -16,13 +16,14 @@ constexpr int kScanBadCode = 255;
 
 class BitReader {
   public:
-    BitReader(const uint8_t* data, size_t size) : start_(data), p_(data), end_(data + size) {}
+    BitReader(const uint8_t* data, size_t size)
+        : start_(data), p_(data), end_(data + size), eight_end_(size >= 8 ? end_ - 7 : data) {}
 
     // Makes at least 32 bits available in the reservoir.
     inline void Fill() {
         if (bits_ >= 32) return;
         // Fast path: eight bytes at once when none of them is 0xFF.
-        if (!stopped_ && end_ - p_ >= 8) {
+        if (p_ < eight_end_) {
             uint64_t chunk = 0;
             for (int i = 0; i < 8; ++i)
                 chunk = (chunk << 8) | p_[i];
@@ -69,6 +70,8 @@ class BitReader {
 
     // The next 16 bits, without consuming them (needs Fill first).
     inline uint32_t Peek16() const { return static_cast<uint32_t>(acc_ >> 48); }
+    // The next n bits (1..16), without consuming them (needs Fill first).
+    inline uint32_t Peek(int n) const { return static_cast<uint32_t>(acc_ >> (64 - n)); }
     inline void Skip(int n) {
         acc_ <<= n;
         bits_ -= n;
@@ -109,6 +112,7 @@ class BitReader {
   private:
     void Stop(int code, const uint8_t* at) {
         stopped_ = true;
+        eight_end_ = start_;
         stop_code_ = code;
         stop_at_ = at;
     }
@@ -116,6 +120,7 @@ class BitReader {
     const uint8_t* start_;
     const uint8_t* p_;
     const uint8_t* end_;
+    const uint8_t* eight_end_;  // eight bytes can be read below it; the start once stopped
     const uint8_t* stop_at_ = nullptr;
     uint64_t acc_ = 0;
     int bits_ = 0;

@@ -167,7 +167,7 @@ template <Target kTarget, bool kLuma, typename Sample>
         const AcFastLookup& fast = *t.fast;
         while (k < 64) {
             br.Fill();
-            const AcFastEntry f = fast[br.Peek16() >> (16 - kAcFastBits)];
+            const AcFastEntry f = fast[br.Peek(kAcFastBits)];
             AcStep st{f.run, f.value};
             if (f.run >= kAcFastLongCode) [[unlikely]] {
                 st = MarkedAc(br, f, *t.ac);
