@@ -176,6 +176,8 @@ template <Target kTarget, bool kLuma, typename Sample>
                     k += 16;
                     continue;
                 }
+                // Only long codes carry values past the limit the transform expects.
+                st.value = std::clamp(st.value, -kMaxCoefficient, kMaxCoefficient);
             } else {
                 br.Skip(f.bits);
             }
@@ -193,7 +195,7 @@ template <Target kTarget, bool kLuma, typename Sample>
         FillBlock<kLuma>(Dequantise(predictor, t.quant[0]) >> 10, out, stride);
         return;
     }
-    coef[0] = predictor;
+    coef[0] = std::clamp(predictor, -kMaxCoefficient, kMaxCoefficient);
     TransformLanes<kTarget>(coef, t.lane_quant, out, stride);
 }
 #endif
