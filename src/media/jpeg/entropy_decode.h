@@ -31,18 +31,18 @@ inline AcStep LongAc(BitReader& br, const AcLookup& ac) {
 
 // The step of a fast-table entry carrying one of its markers (needs Fill first).
 inline AcStep MarkedAc(BitReader& br, AcFastEntry f, const AcLookup& ac) {
-    if (f.run == kAcFastLongCode) return LongAc(br, ac);
+    if (f.advance == kAcFastLongCode) return LongAc(br, ac);
     br.Skip(f.bits);
-    return f.run == kAcFastEndOfBlock ? AcStep{-1, 0} : AcStep{16, 0};
+    return f.advance == kAcFastEndOfBlock ? AcStep{-1, 0} : AcStep{16, 0};
 }
 
 // The next AC step; short codes come from the fast table in one look-up.
 inline AcStep NextAc(BitReader& br, const AcFastLookup& fast, const AcLookup& ac) {
     br.Fill();
     AcFastEntry f = fast[br.Peek16() >> (16 - kAcFastBits)];
-    if (f.run >= kAcFastLongCode) return MarkedAc(br, f, ac);
+    if (f.advance >= kAcFastLongCode) return MarkedAc(br, f, ac);
     br.Skip(f.bits);
-    return {f.run, f.value};
+    return {f.advance - 1, f.value};
 }
 
 // The size symbol of a DC difference: a 9-bit look-ahead, then a code-by-code walk over the

@@ -17,13 +17,14 @@ namespace {
 using simd::Target;
 
 // The tables one component's blocks are decoded with: quant in zigzag order, and for the lane
-// transforms lane_quant in the order coefficients are placed in (order[k] for zigzag index k).
+// transforms lane_quant in the order coefficients are placed in (place_before[k + 1] for zigzag
+// index k).
 struct ComponentTables {
     const HuffmanTable* dc;
     const AcLookup* ac;
     const AcFastLookup* fast;
     const int32_t* quant;
-    const uint8_t* order;
+    const uint8_t* place_before;
     const int32_t* lane_quant;
 };
 
@@ -55,14 +56,15 @@ inline void FillBlock(int32_t v, Sample* out, int stride) {
         std::fill(out + y * stride, out + y * stride + 8, flat);
 }
 
-// Where each zigzag index goes in the transposed natural order the lane transforms take (built
-// at first use, after the natural order it is derived from).
-const std::array<uint8_t, 64>& ZigzagToTransposed() {
-    static const std::array<uint8_t, 64> table = [] {
-        std::array<uint8_t, 64> t{};
+// Where the coefficient before each zigzag position goes in the transposed natural order the
+// lane transforms take: entry k + 1 for zigzag index k (built at first use, after the natural
+// order it is derived from). The lane decode counts positions past its last coefficient.
+const std::array<uint8_t, 65>& TransposedPlaceBefore() {
+    static const std::array<uint8_t, 65> table = [] {
+        std::array<uint8_t, 65> t{};
         for (int k = 0; k < 64; ++k) {
             const int n = kZigzagToNatural[k];
-            t[k] = static_cast<uint8_t>((n & 7) * 8 + (n >> 3));
+            t[k + 1] = static_cast<uint8_t>((n & 7) * 8 + (n >> 3));
         }
         return t;
     }();
@@ -162,35 +164,36 @@ template <Target kTarget, bool kLuma, typename Sample>
                                                     int32_t& predictor, int32_t* coef, Sample* out,
                                                     int stride, int& error) {
     AddDc(br, *t.dc, predictor, error);
-    int k = 1;
+    size_t after = 1;  // the position after the last coefficient, DC included
     if (!error) {
         const AcFastLookup& fast = *t.fast;
-        while (k < 64) {
+        while (after < 64) {
             br.Fill();
-            const AcFastEntry f = fast[br.Peek(kAcFastBits)];
-            AcStep st{f.run, f.value};
-            if (f.run >= kAcFastLongCode) [[unlikely]] {
-                st = MarkedAc(br, f, *t.ac);
+            const AcFastEntry& f = fast[br.Peek(kAcFastBits)];
+            size_t advance = f.advance;
+            int32_t value = f.value;
+            if (f.advance >= kAcFastLongCode) [[unlikely]] {
+                const AcStep st = MarkedAc(br, f, *t.ac);
                 if (st.run < 0) break;
                 if (st.value == 0) {
-                    k += 16;
+                    after += 16;
                     continue;
                 }
+                advance = static_cast<size_t>(st.run) + 1;
                 // Only long codes carry values past the limit the transform expects.
-                st.value = std::clamp(st.value, -kMaxCoefficient, kMaxCoefficient);
+                value = std::clamp(st.value, -kMaxCoefficient, kMaxCoefficient);
             } else {
                 br.Skip(f.bits);
             }
-            k += st.run;
-            if (k > 63) {
+            after += advance;
+            if (after > 64) {
                 error = kScanBadCode;
                 break;
             }
-            coef[t.order[k]] = st.value;
-            ++k;
+            coef[t.place_before[after]] = value;
         }
     }
-    if (k == 1) {
+    if (after == 1) {
         // Only the DC term: the block is flat.
         FillBlock<kLuma>(Dequantise(predictor, t.quant[0]) >> 10, out, stride);
         return;
@@ -212,9 +215,9 @@ template <Target kTarget, bool kLuma, typename Sample>
 }
 
 // A quantisation table (zigzag order) in the order the lane transforms place coefficients in.
-void LaneQuant(const int32_t* quant, const uint8_t* order, int32_t* out) {
+void LaneQuant(const int32_t* quant, const uint8_t* place_before, int32_t* out) {
     for (int k = 0; k < 64; ++k)
-        out[order[k]] = quant[k];
+        out[place_before[k + 1]] = quant[k];
 }
 
 template <Target kTarget>
@@ -224,19 +227,14 @@ int DecodeMacroblocks(JpgContext& ctx, BitReader& scan_reader) {
     // compiler knows.
     BitReader br = scan_reader;
     const JpgTables& tab = ctx.tables;
-    const uint8_t* order = ZigzagToTransposed().data();
+    const uint8_t* place_before = TransposedPlaceBefore().data();
     alignas(32) int32_t lane_quant[2][64];
-    LaneQuant(tab.quant[0].data(), order, lane_quant[0]);
-    LaneQuant(tab.quant[1].data(), order, lane_quant[1]);
-    const ComponentTables y_tab{
-        &tab.huffman[0][0], &AcLuminanceLookup(), &AcLuminanceFast(), tab.quant[0].data(), order,
-        lane_quant[0]};
-    const ComponentTables c_tab{&tab.huffman[0][1],
-                                &AcChrominanceLookup(),
-                                &AcChrominanceFast(),
-                                tab.quant[1].data(),
-                                order,
-                                lane_quant[1]};
+    LaneQuant(tab.quant[0].data(), place_before, lane_quant[0]);
+    LaneQuant(tab.quant[1].data(), place_before, lane_quant[1]);
+    const ComponentTables y_tab{&tab.huffman[0][0],  &AcLuminanceLookup(), &AcLuminanceFast(),
+                                tab.quant[0].data(), place_before,         lane_quant[0]};
+    const ComponentTables c_tab{&tab.huffman[0][1],  &AcChrominanceLookup(), &AcChrominanceFast(),
+                                tab.quant[1].data(), place_before,           lane_quant[1]};
     const int w16 = ctx.PaddedWidth(), h16 = ctx.PaddedHeight(), cw = w16 / 2;
     uint8_t* luma = ctx.MutableLuma();
     int16_t* cb = ctx.MutableCb();
