@@ -16,12 +16,13 @@ constexpr int32_t kMaxCoefficient = 2047;
 constexpr int32_t kMaxDequantised = 1 << 22;
 
 // coef: the quantised coefficients, already limited to kMaxCoefficient, left all zero for the
-// next block; quant: their factors in the same order. Luma is level-shifted and limited to 0..255;
-// chroma centred on 0 and limited to what the colour conversion covers. stride: samples between the
+// next block; quant: their factors in the same order; extent: the zigzag position after the last
+// coefficient (the work shrinks with it). Luma is level-shifted and limited to 0..255; chroma
+// centred on 0 and limited to what the colour conversion covers. stride: samples between the
 // plane's rows.
-void IdctLumaSse2(int32_t* coef, const int32_t* quant, uint8_t* out, int stride);
-void IdctChromaSse2(int32_t* coef, const int32_t* quant, int16_t* out, int stride);
-void IdctLumaAvx2(int32_t* coef, const int32_t* quant, uint8_t* out, int stride);
-void IdctChromaAvx2(int32_t* coef, const int32_t* quant, int16_t* out, int stride);
+void IdctLumaSse2(int32_t* coef, const int32_t* quant, int extent, uint8_t* out, int stride);
+void IdctChromaSse2(int32_t* coef, const int32_t* quant, int extent, int16_t* out, int stride);
+void IdctLumaAvx2(int32_t* coef, const int32_t* quant, int extent, uint8_t* out, int stride);
+void IdctChromaAvx2(int32_t* coef, const int32_t* quant, int extent, int16_t* out, int stride);
 
 }  // namespace qv

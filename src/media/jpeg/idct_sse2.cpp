@@ -16,12 +16,13 @@ namespace {
 #include "media/jpeg/idct_blocks.inc"
 }  // namespace
 
-void IdctLumaSse2(int32_t* coef, const int32_t* quant, uint8_t* out, int stride) {
-    StoreLuma(Transform(coef, quant), out, stride);
+void IdctLumaSse2(int32_t* coef, const int32_t* quant, int extent, uint8_t* out, int stride) {
+    TransformAndStore(coef, quant, extent, kLumaBias,
+                      [&](const Block& b) { StoreLuma(b, out, stride); });
 }
 
-void IdctChromaSse2(int32_t* coef, const int32_t* quant, int16_t* out, int stride) {
-    StoreChroma(Transform(coef, quant), out, stride);
+void IdctChromaSse2(int32_t* coef, const int32_t* quant, int extent, int16_t* out, int stride) {
+    TransformAndStore(coef, quant, extent, 0, [&](const Block& b) { StoreChroma(b, out, stride); });
 }
 
 }  // namespace qv

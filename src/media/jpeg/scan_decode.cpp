@@ -140,18 +140,20 @@ inline void DecodeBlockPlain(BitReader& scan_reader, const ComponentTables& t, i
 
 #if QV_X86_SIMD
 template <Target kTarget>
-inline void TransformLanes(int32_t* coef, const int32_t* quant, uint8_t* out, int stride) {
+inline void TransformLanes(int32_t* coef, const int32_t* quant, int extent, uint8_t* out,
+                           int stride) {
     if constexpr (kTarget == Target::kAvx2)
-        IdctLumaAvx2(coef, quant, out, stride);
+        IdctLumaAvx2(coef, quant, extent, out, stride);
     else
-        IdctLumaSse2(coef, quant, out, stride);
+        IdctLumaSse2(coef, quant, extent, out, stride);
 }
 template <Target kTarget>
-inline void TransformLanes(int32_t* coef, const int32_t* quant, int16_t* out, int stride) {
+inline void TransformLanes(int32_t* coef, const int32_t* quant, int extent, int16_t* out,
+                           int stride) {
     if constexpr (kTarget == Target::kAvx2)
-        IdctChromaAvx2(coef, quant, out, stride);
+        IdctChromaAvx2(coef, quant, extent, out, stride);
     else
-        IdctChromaSse2(coef, quant, out, stride);
+        IdctChromaSse2(coef, quant, extent, out, stride);
 }
 
 // Decodes one block with a lane transform: the quantised coefficients go to their place in the
@@ -199,7 +201,8 @@ template <Target kTarget, bool kLuma, typename Sample>
         return;
     }
     coef[0] = std::clamp(predictor, -kMaxCoefficient, kMaxCoefficient);
-    TransformLanes<kTarget>(coef, t.lane_quant, out, stride);
+    TransformLanes<kTarget>(coef, t.lane_quant, static_cast<int>(std::min<size_t>(after, 64)), out,
+                            stride);
 }
 #endif
 
