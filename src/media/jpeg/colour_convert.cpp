@@ -18,9 +18,9 @@ inline uint8_t Sat(int32_t v) {
     return kSaturate[v + kSaturateOffset];
 }
 
-void ConvertGrey(const JpgContext& ctx, const uint8_t* luma, Picture& picture) {
+void ConvertGrey(const JpgContext& ctx, const uint8_t* luma, Picture& picture, int first, int end) {
     const int w = ctx.Width(), w16 = ctx.PaddedWidth();
-    for (int y = 0; y < ctx.Height(); ++y) {
+    for (int y = first; y < end; ++y) {
         const uint8_t* src = luma + static_cast<size_t>(y) * w16;
         uint8_t* dst = picture.Row(y);
         for (int x = 0; x < w; ++x) {
@@ -63,14 +63,14 @@ void ConvertRow(const uint8_t* luma, const int16_t* ob, const int16_t* og, const
 
 // The plain loops: one chroma row's offsets into the scratch rows, then each of its two picture
 // rows from them.
-void ConvertColour(JpgContext& ctx, Picture& picture) {
+void ConvertColour(JpgContext& ctx, Picture& picture, int first, int end) {
     const uint8_t* luma = ctx.MutableLuma();
     const int w = ctx.Width(), w16 = ctx.PaddedWidth(), cw = w16 / 2;
     const int chroma_count = (w + 1) / 2;
     int16_t* ob = ctx.ConvertScratch();
     int16_t* og = ob + w16;
     int16_t* orr = og + w16;
-    for (int y = 0; y < ctx.Height(); ++y) {
+    for (int y = first; y < end; ++y) {
         if ((y & 1) == 0) {
             size_t crow = static_cast<size_t>(y / 2) * cw;
             ChromaOffsets(ctx.Colour(), ctx.MutableCb() + crow, ctx.MutableCr() + crow,
@@ -82,24 +82,33 @@ void ConvertColour(JpgContext& ctx, Picture& picture) {
 
 }  // namespace
 
-void ConvertPlanes(JpgContext& ctx, Picture& picture) {
+void ConvertPlaneRows(JpgContext& ctx, Picture& picture, int first, int end) {
     if (ctx.switches.cbForceBW) {
-        ConvertGrey(ctx, ctx.MutableLuma(), picture);
+        ConvertGrey(ctx, ctx.MutableLuma(), picture, first, end);
         return;
     }
 #if QV_X86_SIMD
-    const ColourPlanes planes{ctx.MutableLuma(), ctx.MutableCb(), ctx.MutableCr(),
-                              ctx.PaddedWidth(), ctx.PaddedWidth() / 2};
+    const ColourRows rows{ctx.MutableLuma(),
+                          ctx.MutableCb(),
+                          ctx.MutableCr(),
+                          ctx.PaddedWidth(),
+                          ctx.PaddedWidth() / 2,
+                          picture.pixels.data(),
+                          picture.Stride(),
+                          picture.width,
+                          picture.height,
+                          first,
+                          end};
     switch (simd::ActiveTarget()) {
         case simd::Target::kAvx2:
-            return ConvertColourAvx2(planes, picture);
+            return ConvertColourAvx2(rows);
         case simd::Target::kSse2:
-            return ConvertColourSse2(planes, picture);
+            return ConvertColourSse2(rows);
         case simd::Target::kPlain:
             break;
     }
 #endif
-    ConvertColour(ctx, picture);
+    ConvertColour(ctx, picture, first, end);
 }
 
 }  // namespace qv

@@ -12,7 +12,14 @@ namespace qv {
 constexpr int kChromaMin = -kSaturateOffset - 128;
 constexpr int kChromaMax = 1535 - 128;
 
+// Converts picture rows first .. end - 1 of the planes (first even, end at most the height) into
+// picture (already sized to them): the decoder converts each row of macroblocks while its samples
+// are still in the cache.
+void ConvertPlaneRows(JpgContext& ctx, Picture& picture, int first, int end);
+
 // Converts the visible width x height of the planes into picture (already sized to them).
-void ConvertPlanes(JpgContext& ctx, Picture& picture);
+inline void ConvertPlanes(JpgContext& ctx, Picture& picture) {
+    ConvertPlaneRows(ctx, picture, 0, picture.height);
+}
 
 }  // namespace qv

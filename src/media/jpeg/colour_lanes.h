@@ -2,22 +2,25 @@
 // loops, with each chroma row's offsets worked out once for the two picture rows it covers.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-
-#include "media/picture/picture.h"
 
 namespace qv {
 
-// The decoded planes of one frame: luma 0..255, chroma centred on 0 at half width and height.
-struct ColourPlanes {
+// Rows first .. end - 1 (first even) of the decoded planes of one frame (luma 0..255, chroma
+// centred on 0 at half width and height) and of the 24-bit picture they go to.
+struct ColourRows {
     const uint8_t* luma;
     const int16_t* cb;
     const int16_t* cr;
     int luma_stride, chroma_stride;
+    uint8_t* bgr;
+    size_t bgr_stride;
+    int width, height;
+    int first, end;
 };
 
-// Fills picture (already sized) from planes covering at least its width and height.
-void ConvertColourSse2(const ColourPlanes& planes, Picture& picture);
-void ConvertColourAvx2(const ColourPlanes& planes, Picture& picture);
+void ConvertColourSse2(const ColourRows& rows);
+void ConvertColourAvx2(const ColourRows& rows);
 
 }  // namespace qv

@@ -14,8 +14,8 @@ namespace {
 #include "media/jpeg/colour_rows.inc"
 }  // namespace
 
-void ConvertColourAvx2(const ColourPlanes& planes, Picture& picture) {
-    ConvertRows(planes, picture);
+void ConvertColourAvx2(const ColourRows& rows) {
+    ConvertRows(rows);
 }
 
 }  // namespace qv

@@ -13,8 +13,8 @@ namespace {
 #include "media/jpeg/colour_rows.inc"
 }  // namespace
 
-void ConvertColourSse2(const ColourPlanes& planes, Picture& picture) {
-    ConvertRows(planes, picture);
+void ConvertColourSse2(const ColourRows& rows) {
+    ConvertRows(rows);
 }
 
 }  // namespace qv

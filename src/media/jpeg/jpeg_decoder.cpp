@@ -120,12 +120,13 @@ int JpgDecodeFrame(JpgContext& ctx, const uint8_t* data, size_t size, Picture& p
     if (!ctx.HasPlanes()) return kJpgNoPicture;
     if (FrameSizeDiffers(ctx)) return kJpgSizeMismatch;
 
-    BitReader br(scan.data, scan.size);
-    const int error = DecodeScan(ctx, br);
-
     if (picture.width != ctx.Width() || picture.height != ctx.Height())
         picture.Allocate(ctx.Width(), ctx.Height());
-    ConvertPlanes(ctx, picture);
+    BitReader br(scan.data, scan.size);
+    const ScanResult decoded = DecodeScan(ctx, br, picture);
+    // The rows the scan did not reach keep the previous frame's samples.
+    ConvertPlaneRows(ctx, picture, decoded.converted, picture.height);
+    const int error = decoded.error;
 
     if (error) {
         ReportStop(ctx, error);

@@ -224,7 +224,7 @@ void LaneQuant(const int32_t* quant, const uint8_t* place_before, int32_t* out) 
 }
 
 template <Target kTarget>
-int DecodeMacroblocks(JpgContext& ctx, BitReader& scan_reader) {
+ScanResult DecodeMacroblocks(JpgContext& ctx, BitReader& scan_reader, Picture& picture) {
     // A local copy of the reader whose address is never taken stays in registers: the stores
     // into the blocks could otherwise overwrite the shared reader's fields, as far as the
     // compiler knows.
@@ -258,28 +258,29 @@ int DecodeMacroblocks(JpgContext& ctx, BitReader& scan_reader) {
             if (!error && br.Failed()) error = br.StopCode();
             if (error) {
                 scan_reader = br;
-                return error;
+                return {error, 16 * my};
             }
         }
+        ConvertPlaneRows(ctx, picture, 16 * my, std::min(16 * my + 16, picture.height));
     }
     scan_reader = br;
-    return 0;
+    return {0, picture.height};
 }
 
 }  // namespace
 
-int DecodeScan(JpgContext& ctx, BitReader& br) {
+ScanResult DecodeScan(JpgContext& ctx, BitReader& br, Picture& picture) {
 #if QV_X86_SIMD
     switch (simd::ActiveTarget()) {
         case Target::kAvx2:
-            return DecodeMacroblocks<Target::kAvx2>(ctx, br);
+            return DecodeMacroblocks<Target::kAvx2>(ctx, br, picture);
         case Target::kSse2:
-            return DecodeMacroblocks<Target::kSse2>(ctx, br);
+            return DecodeMacroblocks<Target::kSse2>(ctx, br, picture);
         case Target::kPlain:
             break;
     }
 #endif
-    return DecodeMacroblocks<Target::kPlain>(ctx, br);
+    return DecodeMacroblocks<Target::kPlain>(ctx, br, picture);
 }
 
 }  // namespace qv
