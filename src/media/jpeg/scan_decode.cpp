@@ -37,7 +37,7 @@ struct PlaneRow {
 
 // The state carried from block to block of a scan.
 struct ScanState {
-    int32_t coef[64];  // all zero between blocks
+    int32_t coef[65];  // all zero between blocks, but for the lane decode's slot behind them
     int32_t pred_y = 0, pred_cb = 0, pred_cr = 0;
 };
 
