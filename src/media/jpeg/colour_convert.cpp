@@ -18,10 +18,10 @@ inline uint8_t Sat(int32_t v) {
     return kSaturate[v + kSaturateOffset];
 }
 
-void ConvertGrey(const JpgContext& ctx, const uint8_t* luma, Picture& picture, int first, int end) {
-    const int w = ctx.Width(), w16 = ctx.PaddedWidth();
+void ConvertGrey(const SampleRows& s, Picture& picture, int first, int end) {
+    const int w = picture.width;
     for (int y = first; y < end; ++y) {
-        const uint8_t* src = luma + static_cast<size_t>(y) * w16;
+        const uint8_t* src = s.luma + static_cast<size_t>(y - first) * s.luma_stride;
         uint8_t* dst = picture.Row(y);
         for (int x = 0; x < w; ++x) {
             dst[3 * x] = dst[3 * x + 1] = dst[3 * x + 2] = src[x];
@@ -63,37 +63,36 @@ void ConvertRow(const uint8_t* luma, const int16_t* ob, const int16_t* og, const
 
 // The plain loops: one chroma row's offsets into the scratch rows, then each of its two picture
 // rows from them.
-void ConvertColour(JpgContext& ctx, Picture& picture, int first, int end) {
-    const uint8_t* luma = ctx.MutableLuma();
-    const int w = ctx.Width(), w16 = ctx.PaddedWidth(), cw = w16 / 2;
+void ConvertColour(JpgContext& ctx, const SampleRows& s, Picture& picture, int first, int end) {
+    const int w = picture.width, w16 = ctx.PaddedWidth();
     const int chroma_count = (w + 1) / 2;
     int16_t* ob = ctx.ConvertScratch();
     int16_t* og = ob + w16;
     int16_t* orr = og + w16;
     for (int y = first; y < end; ++y) {
-        if ((y & 1) == 0) {
-            size_t crow = static_cast<size_t>(y / 2) * cw;
-            ChromaOffsets(ctx.Colour(), ctx.MutableCb() + crow, ctx.MutableCr() + crow,
-                          chroma_count, ob, og, orr);
+        const int i = y - first;
+        if ((i & 1) == 0) {
+            size_t crow = static_cast<size_t>(i / 2) * s.chroma_stride;
+            ChromaOffsets(ctx.Colour(), s.cb + crow, s.cr + crow, chroma_count, ob, og, orr);
         }
-        ConvertRow(luma + static_cast<size_t>(y) * w16, ob, og, orr, w, picture.Row(y));
+        ConvertRow(s.luma + static_cast<size_t>(i) * s.luma_stride, ob, og, orr, w, picture.Row(y));
     }
 }
 
 }  // namespace
 
-void ConvertPlaneRows(JpgContext& ctx, Picture& picture, int first, int end) {
+void ConvertSampleRows(JpgContext& ctx, const SampleRows& s, Picture& picture, int first, int end) {
     if (ctx.switches.cbForceBW) {
-        ConvertGrey(ctx, ctx.MutableLuma(), picture, first, end);
+        ConvertGrey(s, picture, first, end);
         return;
     }
 #if QV_X86_SIMD
-    const ColourRows rows{ctx.MutableLuma(),
-                          ctx.MutableCb(),
-                          ctx.MutableCr(),
-                          ctx.PaddedWidth(),
-                          ctx.PaddedWidth() / 2,
-                          picture.pixels.data(),
+    const ColourRows rows{s.luma,
+                          s.cb,
+                          s.cr,
+                          s.luma_stride,
+                          s.chroma_stride,
+                          picture.Row(first),
                           picture.Stride(),
                           picture.width,
                           picture.height,
@@ -108,7 +107,16 @@ void ConvertPlaneRows(JpgContext& ctx, Picture& picture, int first, int end) {
             break;
     }
 #endif
-    ConvertColour(ctx, picture, first, end);
+    ConvertColour(ctx, s, picture, first, end);
+}
+
+void ConvertPlaneRows(JpgContext& ctx, Picture& picture, int first, int end) {
+    if (first >= end) return;
+    const int w16 = ctx.PaddedWidth(), cw = w16 / 2;
+    const size_t chroma = static_cast<size_t>(first / 2) * cw;
+    const SampleRows s{ctx.MutableLuma() + static_cast<size_t>(first) * w16,
+                       ctx.MutableCb() + chroma, ctx.MutableCr() + chroma, w16, cw};
+    ConvertSampleRows(ctx, s, picture, first, end);
 }
 
 }  // namespace qv

@@ -7,8 +7,9 @@
 
 namespace qv {
 
-// Rows first .. end - 1 (first even) of the decoded planes of one frame (luma 0..255, chroma
-// centred on 0 at half width and height) and of the 24-bit picture they go to.
+// Picture rows first .. end - 1 (first even) and the decoded samples they come from (luma
+// 0..255, chroma centred on 0 at half width and height), each pointer at row first's samples or
+// pixels.
 struct ColourRows {
     const uint8_t* luma;
     const int16_t* cb;
