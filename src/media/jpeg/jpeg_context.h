@@ -78,6 +78,12 @@ class JpgContext {
     int16_t* MutableCr() { return cr_.data(); }
     // Colour conversion scratch: three int16 offset rows and three byte rows of padded width.
     int16_t* ConvertScratch() { return convert_scratch_.data(); }
+    // One row of macroblocks of samples (sixteen luma rows, eight rows of each chroma plane, each
+    // of the planes' width), where the decoder puts them before they go to the picture and into
+    // the planes.
+    uint8_t* StripLuma() { return strip_luma_.data(); }
+    int16_t* StripCb() { return strip_chroma_.data(); }
+    int16_t* StripCr() { return strip_chroma_.data() + static_cast<size_t>(w16_) * 4; }
     const ColourTables& Colour() const { return colour_; }
     void SetLastCaptureTime(int64_t t) { last_capture_time_ = t; }
     bool& PreviousFrameHadPir() { return had_pir_; }
@@ -88,6 +94,8 @@ class JpgContext {
     std::vector<int16_t> cb_;    // w16/2 x h16/2, centred on 0
     std::vector<int16_t> cr_;
     std::vector<int16_t> convert_scratch_;
+    std::vector<uint8_t> strip_luma_;    // w16 x 16
+    std::vector<int16_t> strip_chroma_;  // Cb then Cr, w16/2 x 8 each
     ColourTables colour_;
     int64_t previous_capture_time_ = 0;
     int64_t last_capture_time_ = 0;
