@@ -61,7 +61,7 @@ void CheckEveryPixel(int width, int height) {
     }
 }
 
-TEST(ConvertPlanes, EveryPixelFollowsTheCameraFormulaAtAnyWidthOnEveryTarget) {
+TEST(ConvertPlanes, EveryPixelFollowsTheCameraFormulaAtAnyWidth) {
     using simd::Target;
     for (Target t : {Target::kPlain, Target::kSse2, Target::kAvx2}) {
         if (!simd::ForceTarget(t)) continue;
