@@ -71,6 +71,10 @@ inline void TransformLanes(int32_t* coef, const int32_t* quant, int extent, int1
         size_t advance = f.advance;
         int32_t value = f.value;
         if (f.advance >= kAcFastLongCode) [[unlikely]] {
+            if (f.advance == kAcFastEndOfBlock) {
+                br.Skip(f.bits);
+                return after;
+            }
             const AcStep st = MarkedAc(br, f, *t.ac);
             if (st.run < 0) return after;
             if (st.value == 0) {
