@@ -1,15 +1,18 @@
 // Prints one hash per decoded frame (full colour, grey and DC-only) for a fixed set of camera
 // frames: time-lapse scenes and noise at several sizes and qualities. Run before and after a
-// change to the decoder's inner loops; the output must not change.
-//   qv-jpeg-hashes > hashes.txt
+// change to the decoder's inner loops; the output must not change, and must be the same for every
+// instruction-set target.
+//   qv-jpeg-hashes [plain|sse2|avx2] > hashes.txt
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "fixtures/camera_recording.h"
 #include "fixtures/synthetic_picture.h"
 #include "media/jpeg/jpeg_context.h"
 #include "media/jpeg/jpeg_decoder.h"
+#include "media/simd/simd_target.h"
 
 namespace {
 
@@ -47,7 +50,19 @@ void HashFrame(const qv::fixtures::Bytes& jpeg, int width, int height, const cha
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    using qv::simd::Target;
+    if (argc > 1) {
+        const std::string want = argv[1];
+        bool ok = false;
+        for (Target t : {Target::kPlain, Target::kSse2, Target::kAvx2})
+            if (want == qv::simd::TargetName(t)) ok = qv::simd::ForceTarget(t);
+        if (!ok) {
+            std::fprintf(stderr, "qv-jpeg-hashes: target %s is unknown or not offered here\n",
+                         want.c_str());
+            return 1;
+        }
+    }
     const int sizes[][2] = {{1280, 1024}, {640, 480}, {320, 240}, {176, 144}, {100, 60}, {33, 17}};
     const int qualities[] = {30, 85, 100};
     for (const auto& s : sizes) {

@@ -1,11 +1,13 @@
-// The row conversion against the camera's formula, pixel by pixel, over widths that exercise the
-// sixteen-pixel steps and every length of the remainder, with luma and chroma at their extremes.
+// The row conversion against the camera's formula, pixel by pixel, on every instruction-set
+// target, over widths and odd heights that exercise the 32- and 16-pixel steps and every length
+// of the remainder, with luma and chroma at their extremes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "media/jpeg/colour_convert.h"
 #include "media/jpeg/jpeg_context.h"
+#include "media/simd/simd_target.h"
 
 namespace qv {
 namespace {
@@ -36,31 +38,41 @@ void Fill(JpgContext& ctx, int seed) {
     }
 }
 
-TEST(ConvertPlanes, EveryPixelFollowsTheCameraFormulaAtAnyWidth) {
-    for (int width = 1; width <= 70; ++width) {
-        SCOPED_TRACE(width);
-        Planes p;
-        const int height = 3;
-        ASSERT_EQ(p.ctx.AllocatePlanes(width, height), 0);
-        Fill(p.ctx, width);
-        Picture pic;
-        pic.Allocate(width, height);
-        ConvertPlanes(p.ctx, pic);
-        const ColourTables& c = p.ctx.Colour();
-        const int w16 = p.ctx.PaddedWidth(), cw = w16 / 2;
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                const int at = (y / 2) * cw + x / 2;
-                const int b = kSaturate[p.ctx.MutableCb()[at] + 128 + kSaturateOffset];
-                const int r = kSaturate[p.ctx.MutableCr()[at] + 128 + kSaturateOffset];
-                const int l = p.ctx.MutableLuma()[y * w16 + x];
-                const uint8_t* px = pic.Row(y) + 3 * x;
-                ASSERT_EQ(px[0], Expected(l, c.cb_b[b])) << "blue at " << x << "," << y;
-                ASSERT_EQ(px[1], Expected(l, c.cb_g[b] + c.cr_g[r])) << "green at " << x;
-                ASSERT_EQ(px[2], Expected(l, c.cr_r[r])) << "red at " << x << "," << y;
-            }
+void CheckEveryPixel(int width, int height) {
+    Planes p;
+    ASSERT_EQ(p.ctx.AllocatePlanes(width, height), 0);
+    Fill(p.ctx, width);
+    Picture pic;
+    pic.Allocate(width, height);
+    ConvertPlanes(p.ctx, pic);
+    const ColourTables& c = p.ctx.Colour();
+    const int w16 = p.ctx.PaddedWidth(), cw = w16 / 2;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int at = (y / 2) * cw + x / 2;
+            const int b = kSaturate[p.ctx.MutableCb()[at] + 128 + kSaturateOffset];
+            const int r = kSaturate[p.ctx.MutableCr()[at] + 128 + kSaturateOffset];
+            const int l = p.ctx.MutableLuma()[y * w16 + x];
+            const uint8_t* px = pic.Row(y) + 3 * x;
+            ASSERT_EQ(px[0], Expected(l, c.cb_b[b])) << "blue at " << x << "," << y;
+            ASSERT_EQ(px[1], Expected(l, c.cb_g[b] + c.cr_g[r])) << "green at " << x;
+            ASSERT_EQ(px[2], Expected(l, c.cr_r[r])) << "red at " << x << "," << y;
         }
     }
+}
+
+TEST(ConvertPlanes, EveryPixelFollowsTheCameraFormulaAtAnyWidth) {
+    using simd::Target;
+    for (Target t : {Target::kPlain, Target::kSse2, Target::kAvx2}) {
+        if (!simd::ForceTarget(t)) continue;
+        SCOPED_TRACE(simd::TargetName(t));
+        for (int width = 1; width <= 100; ++width) {
+            SCOPED_TRACE(width);
+            CheckEveryPixel(width, 3);
+        }
+        CheckEveryPixel(1280, 5);
+    }
+    simd::ForceTarget(simd::BestTarget());
 }
 
 }  // namespace

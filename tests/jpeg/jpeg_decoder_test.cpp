@@ -8,6 +8,7 @@
 #include "fixtures/reference_decoder.h"
 #include "jpeg/jpeg_test_util.h"
 #include "media/jpeg/jpeg_parser.h"
+#include "media/simd/simd_target.h"
 
 namespace qv {
 namespace {
@@ -64,6 +65,42 @@ TEST(JpgDecodeFrame, TruncatedFrameShowsNewTopOverPreviousBottom) {
         ASSERT_EQ(0, std::memcmp(pic.Row(y), b_full.Row(y), pic.Stride())) << "row " << y;
     for (int y = h - 16; y < h; ++y)
         ASSERT_EQ(0, std::memcmp(pic.Row(y), a_full.Row(y), pic.Stride())) << "row " << y;
+}
+
+// Whether the 16x16 pixels of macroblock m are the same in both pictures.
+bool SameMacroblock(const Picture& a, const Picture& b, int m) {
+    const int across = a.width / 16, x = m % across * 16, y = m / across * 16;
+    for (int r = y; r < y + 16; ++r)
+        if (std::memcmp(a.Row(r) + 3 * x, b.Row(r) + 3 * x, 48) != 0) return false;
+    return true;
+}
+
+TEST(JpgDecodeFrame, ScanCutMidRowShowsItsMacroblocksThenThePreviousFrameOnEveryTarget) {
+    const int w = 96, h = 64;
+    const Bytes a = Uniform(w, h, 200);
+    const Bytes b = test::SceneFrame(w, h, 9);
+    const size_t scan = fixtures::ScanDataOffset(b);
+    for (auto t : {simd::Target::kPlain, simd::Target::kSse2, simd::Target::kAvx2}) {
+        if (!simd::ForceTarget(t)) continue;
+        SCOPED_TRACE(simd::TargetName(t));
+        Decoder d(w, h);
+        Picture a_full, b_full, pic;
+        ASSERT_EQ(Decode(d, b, b_full), 0);
+        ASSERT_EQ(Decode(d, a, a_full), 0);
+        for (int part = 1; part <= 3; ++part) {
+            ASSERT_EQ(Decode(d, a, pic), 0);
+            const Bytes cut(b.begin(), b.begin() + scan + (b.size() - scan) * part / 4);
+            ASSERT_GT(Decode(d, cut, pic), 0);
+            // The macroblocks before the one where the scan stopped are the new frame's, all
+            // after it the previous frame's.
+            int m = 0;
+            while (m < (w / 16) * (h / 16) && SameMacroblock(pic, b_full, m))
+                ++m;
+            for (++m; m < (w / 16) * (h / 16); ++m)
+                EXPECT_TRUE(SameMacroblock(pic, a_full, m)) << "part " << part << " mb " << m;
+        }
+    }
+    simd::ForceTarget(simd::BestTarget());
 }
 
 TEST(JpgDecodeFrame, EndOfImageCheckLooksBehindTheScan) {

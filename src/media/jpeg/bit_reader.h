@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace qv {
 
@@ -16,26 +17,27 @@ constexpr int kScanBadCode = 255;
 
 class BitReader {
   public:
-    BitReader(const uint8_t* data, size_t size) : start_(data), p_(data), end_(data + size) {}
+    BitReader(const uint8_t* data, size_t size)
+        : start_(data), p_(data), end_(data + size), next_ff_(FindFF(data)) {
+        FindClean();
+    }
 
     // Makes at least 32 bits available in the reservoir.
     inline void Fill() {
         if (bits_ >= 32) return;
-        // Fast path: eight bytes at once when none of them is 0xFF.
-        if (!stopped_ && end_ - p_ >= 8) {
+        // Fast path: eight bytes at once, all before the next 0xFF.
+        if (p_ < clean_end_) {
             uint64_t chunk = 0;
             for (int i = 0; i < 8; ++i)
                 chunk = (chunk << 8) | p_[i];
-            uint64_t inv = ~chunk;
-            bool has_ff = ((inv - 0x0101010101010101ull) & ~inv & 0x8080808080808080ull) != 0;
-            if (!has_ff) {
-                int n = (64 - bits_) >> 3;  // whole bytes that fit
-                acc_ |= (chunk >> (64 - 8 * n)) << (64 - 8 * n - bits_);
-                bits_ += 8 * n;
-                p_ += n;
-                return;
-            }
+            // The whole bytes that fit make 56 to 63 bits. The first bits of the byte after them
+            // come in too, below the count: the next fill puts the same bits there.
+            acc_ |= chunk >> bits_;
+            p_ += 7 - (bits_ >> 3);
+            bits_ |= 56;
+            return;
         }
+        // Byte by byte around a 0xFF and at the end of the data.
         while (bits_ <= 56) {
             if (stopped_) {
                 // Past a marker: feed zero bytes, and count them so consuming one is an error.
@@ -64,10 +66,13 @@ class BitReader {
             acc_ |= static_cast<uint64_t>(byte) << (56 - bits_);
             bits_ += 8;
         }
+        FindClean();
     }
 
     // The next 16 bits, without consuming them (needs Fill first).
     inline uint32_t Peek16() const { return static_cast<uint32_t>(acc_ >> 48); }
+    // The next n bits (1..16), without consuming them (needs Fill first).
+    inline uint32_t Peek(int n) const { return static_cast<uint32_t>(acc_ >> (64 - n)); }
     inline void Skip(int n) {
         acc_ <<= n;
         bits_ -= n;
@@ -106,8 +111,24 @@ class BitReader {
     }
 
   private:
+    // The first 0xFF at or after p, or the end of the data.
+    const uint8_t* FindFF(const uint8_t* p) const {
+        if (p == end_) return end_;
+        const void* ff = std::memchr(p, 0xFF, static_cast<size_t>(end_ - p));
+        return ff ? static_cast<const uint8_t*>(ff) : end_;
+    }
+    // Where the fast path ends: eight bytes read from below it hold no 0xFF and lie in the data.
+    void FindClean() {
+        if (stopped_) {
+            clean_end_ = start_;
+            return;
+        }
+        if (next_ff_ < p_) next_ff_ = FindFF(p_);
+        clean_end_ = next_ff_ - p_ >= 8 ? next_ff_ - 7 : p_;
+    }
     void Stop(int code, const uint8_t* at) {
         stopped_ = true;
+        clean_end_ = start_;
         stop_code_ = code;
         stop_at_ = at;
     }
@@ -115,6 +136,8 @@ class BitReader {
     const uint8_t* start_;
     const uint8_t* p_;
     const uint8_t* end_;
+    const uint8_t* next_ff_;           // the first 0xFF at or after the last search
+    const uint8_t* clean_end_ = end_;  // the fast path's end; the start once stopped
     const uint8_t* stop_at_ = nullptr;
     uint64_t acc_ = 0;
     int bits_ = 0;

@@ -36,10 +36,10 @@ const std::array<uint8_t, 2560> kSaturate = MakeSaturate();
 
 void ColourTables::Build() {
     for (int i = 0; i < 256; ++i) {
-        cr_r[i] = (i - 128) * 2871;
-        cb_g[i] = (i - 128) * -705;
-        cr_g[i] = (i - 128) * -1463;
-        cb_b[i] = (i - 128) * 3629;
+        cr_r[i] = (i - 128) * kCrToRed;
+        cb_g[i] = (i - 128) * kCbToGreen;
+        cr_g[i] = (i - 128) * kCrToGreen;
+        cb_b[i] = (i - 128) * kCbToBlue;
     }
 }
 
@@ -60,6 +60,8 @@ int JpgContext::AllocatePlanes(int width, int height) {
     failed += TryAssign(cr_, luma / 4) ? 0 : 1;
     // Three int16 rows and three byte rows (1.5 int16 rows) of padded width.
     if (failed == 0 && !TryAssign(convert_scratch_, static_cast<size_t>(w16) * 5)) failed = 1;
+    if (failed == 0 && !TryAssign(strip_luma_, static_cast<size_t>(w16) * 16)) failed = 1;
+    if (failed == 0 && !TryAssign(strip_chroma_, static_cast<size_t>(w16) * 8)) failed = 1;
     if (failed) {
         FreePlanes();
         return failed;
@@ -76,6 +78,8 @@ void JpgContext::FreePlanes() {
     cb_ = {};
     cr_ = {};
     convert_scratch_ = {};
+    strip_luma_ = {};
+    strip_chroma_ = {};
     width_ = height_ = w16_ = h16_ = 0;
 }
 

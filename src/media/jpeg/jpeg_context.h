@@ -11,13 +11,18 @@
 
 namespace qv {
 
-// Colour products (i - 128) x constant for i = 0..255: red from Cr, green from Cb and Cr, blue
-// from Cb (x 2048).
+// The camera's colour factors (x 2048): red from Cr, green from Cb and Cr, blue from Cb.
+constexpr int32_t kCrToRed = 2871;
+constexpr int32_t kCbToGreen = -705;
+constexpr int32_t kCrToGreen = -1463;
+constexpr int32_t kCbToBlue = 3629;
+
+// Colour products (i - 128) x factor for i = 0..255.
 struct ColourTables {
-    std::array<int32_t, 256> cr_r{};  // x 2871
-    std::array<int32_t, 256> cb_g{};  // x -705
-    std::array<int32_t, 256> cr_g{};  // x -1463
-    std::array<int32_t, 256> cb_b{};  // x 3629
+    std::array<int32_t, 256> cr_r{};
+    std::array<int32_t, 256> cb_g{};
+    std::array<int32_t, 256> cr_g{};
+    std::array<int32_t, 256> cb_b{};
     void Build();
 };
 
@@ -73,6 +78,12 @@ class JpgContext {
     int16_t* MutableCr() { return cr_.data(); }
     // Colour conversion scratch: three int16 offset rows and three byte rows of padded width.
     int16_t* ConvertScratch() { return convert_scratch_.data(); }
+    // One row of macroblocks of samples (sixteen luma rows, eight rows of each chroma plane, each
+    // of the planes' width), where the decoder puts them before they go to the picture and into
+    // the planes.
+    uint8_t* StripLuma() { return strip_luma_.data(); }
+    int16_t* StripCb() { return strip_chroma_.data(); }
+    int16_t* StripCr() { return strip_chroma_.data() + static_cast<size_t>(w16_) * 4; }
     const ColourTables& Colour() const { return colour_; }
     void SetLastCaptureTime(int64_t t) { last_capture_time_ = t; }
     bool& PreviousFrameHadPir() { return had_pir_; }
@@ -83,6 +94,8 @@ class JpgContext {
     std::vector<int16_t> cb_;    // w16/2 x h16/2, centred on 0
     std::vector<int16_t> cr_;
     std::vector<int16_t> convert_scratch_;
+    std::vector<uint8_t> strip_luma_;    // w16 x 16
+    std::vector<int16_t> strip_chroma_;  // Cb then Cr, w16/2 x 8 each
     ColourTables colour_;
     int64_t previous_capture_time_ = 0;
     int64_t last_capture_time_ = 0;

@@ -1,91 +1,18 @@
 #include "media/jpeg/jpeg_decoder.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "media/jpeg/ac_skip_table.h"
 #include "media/jpeg/bit_reader.h"
 #include "media/jpeg/colour_convert.h"
-#include "media/jpeg/idct.h"
+#include "media/jpeg/entropy_decode.h"
 #include "media/jpeg/jpeg_parser.h"
+#include "media/jpeg/scan_decode.h"
 #include "media/jpeg/standard_ac_tables.h"
 
 namespace qv {
 
 namespace {
-
-// Largest magnitudes kept before and after dequantisation. Real pictures stay far below them
-// (a baseline coefficient fits 11 bits); they only keep hostile data from overflowing the
-// 32-bit transform.
-constexpr int32_t kMaxCoefficient = 2047;
-constexpr int32_t kMaxDequantised = 1 << 22;
-
-// The tables one component's blocks are decoded with.
-struct ComponentTables {
-    const HuffmanTable* dc;
-    const AcLookup* ac;
-    const AcFastLookup* fast;
-    const int32_t* quant;
-};
-
-// One AC step: the run of zeros and the coefficient, or the end of the block (run < 0), or
-// sixteen zeros (run 16, value 0). Short codes come from the fast table in one look-up.
-struct AcStep {
-    int run;
-    int32_t value;
-};
-
-inline AcStep NextAc(BitReader& br, const AcFastLookup& fast, const AcLookup& ac) {
-    br.Fill();
-    uint32_t peek = br.Peek16();
-    AcFastEntry f = fast[peek >> (16 - kAcFastBits)];
-    if (f.bits) {
-        br.Skip(f.bits);
-        if (f.run == kAcFastEndOfBlock) return {-1, 0};
-        if (f.run == kAcFastSixteenZeros) return {16, 0};
-        return {f.run, f.value};
-    }
-    uint16_t entry = ac[peek];
-    br.Skip(entry >> 8);
-    int run = (entry >> 4) & 15;
-    int size = entry & 15;
-    if (size) return {run, ExtendSign(br.Get(size), size)};
-    return run == 15 ? AcStep{16, 0} : AcStep{-1, 0};
-}
-
-// F.2.2.3 decode of a DC size symbol, with a 9-bit look-ahead in front of the code-by-code walk.
-// Returns the symbol, or -1 when no code matches within 16 bits.
-inline int DecodeDcSymbol(BitReader& br, const HuffmanTable& t) {
-    uint32_t peek = br.Peek16();
-    uint16_t fast = t.lookahead[peek >> 7];
-    if (fast) {
-        br.Skip(fast >> 8);
-        return fast & 0xFF;
-    }
-    int32_t code = static_cast<int32_t>(peek >> 15);
-    for (int len = 1; len <= 16; ++len) {
-        if (t.maxcode[len] >= code) {
-            br.Skip(len);
-            int index = t.valptr[len] + code - t.mincode[len];
-            return t.symbols[std::clamp(index, 0, 255)];
-        }
-        if (len < 16) code = (code << 1) | static_cast<int32_t>((peek >> (15 - len)) & 1);
-    }
-    return -1;
-}
-
-// DC difference of one block; sets error to kScanBadCode when the code or its size is invalid.
-inline int32_t DecodeDcDiff(BitReader& br, const HuffmanTable& t, int& error) {
-    br.Fill();
-    int s = DecodeDcSymbol(br, t);
-    if (s < 0 || s > 16) {
-        error = kScanBadCode;
-        return 0;
-    }
-    if (s == 0) return 0;
-    uint32_t bits = br.Get(s);
-    return s <= 11 ? ExtendSign(bits, s) : static_cast<int32_t>(bits);
-}
 
 // The tables one component's AC codes are skipped with.
 struct SkipTables {
@@ -128,86 +55,6 @@ inline void SkipAc(BitReader& br, const SkipTables& t, int& error) {
         }
         ++k;
     }
-}
-
-inline int32_t Dequantise(int32_t c, int32_t q) {
-    int32_t v = std::clamp(c, -kMaxCoefficient, kMaxCoefficient) * q;
-    return std::clamp(v, -kMaxDequantised, kMaxDequantised);
-}
-
-// Stores an 8x8 block of transform outputs into a plane: luma level-shifted and limited to
-// 0..255, chroma centred on 0 and limited to what the colour conversion's saturation covers.
-template <bool kLuma, typename Sample>
-inline void StoreBlock(const int32_t* v, Sample* out, int stride) {
-    for (int y = 0; y < 8; ++y) {
-        Sample* row = out + y * stride;
-        for (int x = 0; x < 8; ++x) {
-            if constexpr (kLuma)
-                row[x] = static_cast<Sample>(std::clamp(v[y * 8 + x] + 128, 0, 255));
-            else
-                row[x] = static_cast<Sample>(std::clamp(v[y * 8 + x], kChromaMin, kChromaMax));
-        }
-    }
-}
-
-template <bool kLuma, typename Sample>
-inline void FillBlock(int32_t v, Sample* out, int stride) {
-    Sample flat = kLuma ? static_cast<Sample>(std::clamp(v + 128, 0, 255))
-                        : static_cast<Sample>(std::clamp(v, kChromaMin, kChromaMax));
-    for (int y = 0; y < 8; ++y)
-        std::fill(out + y * stride, out + y * stride + 8, flat);
-}
-
-// Decodes one block into an 8x8 area of a plane. coef is a natural-order block that is all zero
-// on entry and is left all zero: coefficients are dequantised straight into their natural place,
-// and only the rows that received one are transformed and cleared again.
-template <bool kLuma, typename Sample>
-inline void DecodeBlock(BitReader& br, const ComponentTables& t, int32_t& predictor, int32_t* coef,
-                        Sample* out, int stride, int& error) {
-    predictor = static_cast<int32_t>(static_cast<uint32_t>(predictor) +
-                                     static_cast<uint32_t>(DecodeDcDiff(br, *t.dc, error)));
-    int32_t dc = Dequantise(predictor, t.quant[0]);
-    unsigned row_mask = 0, ac_mask = 0;
-    if (!error) {
-        for (int k = 1; k < 64;) {
-            AcStep st = NextAc(br, *t.fast, *t.ac);
-            if (st.run < 0) break;
-            if (st.value == 0) {
-                k += 16;
-                continue;
-            }
-            k += st.run;
-            if (k > 63) {
-                error = kScanBadCode;
-                break;
-            }
-            int n = kZigzagToNatural[k];
-            coef[n] = Dequantise(st.value, t.quant[k]);
-            row_mask |= 1u << (n >> 3);
-            ac_mask |= static_cast<unsigned>((n & 7) != 0) << (n >> 3);
-            ++k;
-        }
-    }
-    if (row_mask == 0) {
-        // Only the DC term: the block is flat.
-        FillBlock<kLuma>(dc >> 10, out, stride);
-        return;
-    }
-    coef[0] = dc;
-    row_mask |= 1;
-    IdctRows(coef, row_mask, ac_mask);
-    int32_t v[64];
-    if (row_mask == 1) {
-        // Only the top row is non-zero: every column is flat.
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x)
-                v[y * 8 + x] = coef[x] >> 10;
-    } else {
-        IdctColumns(coef, v);
-    }
-    StoreBlock<kLuma>(v, out, stride);
-    for (int r = 0; r < 8; ++r)
-        if (row_mask & (1u << r)) std::memset(coef + r * 8, 0, 8 * sizeof(int32_t));
 }
 
 // The scan result after the end-of-image check: -4 when no 0xD9 follows within 128 bytes, -5 when
@@ -273,38 +120,13 @@ int JpgDecodeFrame(JpgContext& ctx, const uint8_t* data, size_t size, Picture& p
     if (!ctx.HasPlanes()) return kJpgNoPicture;
     if (FrameSizeDiffers(ctx)) return kJpgSizeMismatch;
 
-    const JpgTables& tab = ctx.tables;
-    const ComponentTables y_tab{&tab.huffman[0][0], &AcLuminanceLookup(), &AcLuminanceFast(),
-                                tab.quant[0].data()};
-    const ComponentTables c_tab{&tab.huffman[0][1], &AcChrominanceLookup(), &AcChrominanceFast(),
-                                tab.quant[1].data()};
-    const int w16 = ctx.PaddedWidth(), h16 = ctx.PaddedHeight(), cw = w16 / 2;
-    uint8_t* luma = ctx.MutableLuma();
-    int16_t* cb = ctx.MutableCb();
-    int16_t* cr = ctx.MutableCr();
-
-    BitReader br(scan.data, scan.size);
-    int error = 0;
-    int32_t pred_y = 0, pred_cb = 0, pred_cr = 0;
-    alignas(32) int32_t coef[64] = {};
-    for (int my = 0; my < h16 / 16 && !error; ++my) {
-        for (int mx = 0; mx < w16 / 16; ++mx) {
-            uint8_t* ly = luma + static_cast<size_t>(my) * 16 * w16 + mx * 16;
-            size_t coff = static_cast<size_t>(my) * 8 * cw + mx * 8;
-            DecodeBlock<true>(br, y_tab, pred_y, coef, ly, w16, error);
-            DecodeBlock<true>(br, y_tab, pred_y, coef, ly + 8, w16, error);
-            DecodeBlock<true>(br, y_tab, pred_y, coef, ly + 8 * w16, w16, error);
-            DecodeBlock<true>(br, y_tab, pred_y, coef, ly + 8 * w16 + 8, w16, error);
-            DecodeBlock<false>(br, c_tab, pred_cb, coef, cb + coff, cw, error);
-            DecodeBlock<false>(br, c_tab, pred_cr, coef, cr + coff, cw, error);
-            if (!error && br.Failed()) error = br.StopCode();
-            if (error) break;
-        }
-    }
-
     if (picture.width != ctx.Width() || picture.height != ctx.Height())
         picture.Allocate(ctx.Width(), ctx.Height());
-    ConvertPlanes(ctx, picture);
+    BitReader br(scan.data, scan.size);
+    const ScanResult decoded = DecodeScan(ctx, br, picture);
+    // The rows the scan did not reach keep the previous frame's samples.
+    ConvertPlaneRows(ctx, picture, decoded.converted, picture.height);
+    const int error = decoded.error;
 
     if (error) {
         ReportStop(ctx, error);

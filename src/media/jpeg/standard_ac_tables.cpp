@@ -53,28 +53,28 @@ void BuildAcFast(const AcLookup& codes, AcFastLookup& out) {
     for (uint32_t i = 0; i < out.size(); ++i) {
         uint16_t e = codes[i << (16 - kAcFastBits)];
         int len = e >> 8, run = (e >> 4) & 15, size = e & 15;
-        AcFastEntry f{0, 0, 0};
+        AcFastEntry f{0, 0, kAcFastLongCode};
         if (len > 0 && len + size <= kAcFastBits) {
             f.bits = static_cast<uint8_t>(len + size);
             if (size == 0) {
-                f.run = run == 15 ? kAcFastSixteenZeros : kAcFastEndOfBlock;
+                f.advance = run == 15 ? kAcFastSixteenZeros : kAcFastEndOfBlock;
             } else {
                 int v = static_cast<int>((i >> (kAcFastBits - len - size)) & ((1u << size) - 1));
                 f.value = static_cast<int16_t>(v < (1 << (size - 1)) ? v - (1 << size) + 1 : v);
-                f.run = static_cast<uint8_t>(run);
+                f.advance = static_cast<uint8_t>(run + 1);
             }
         }
         out[i] = f;
     }
 }
 
-namespace {
-
-std::unique_ptr<AcFastLookup> MakeFast(const AcLookup& codes) {
-    auto table = std::make_unique<AcFastLookup>();
-    BuildAcFast(codes, *table);
+AcFastLookup MakeAcFast(const AcLookup& codes) {
+    AcFastLookup table;
+    BuildAcFast(codes, table);
     return table;
 }
+
+namespace {
 
 std::unique_ptr<AcLookup> MakeLookup(const HuffmanSpec& codes) {
     auto table = std::make_unique<AcLookup>();
@@ -91,16 +91,6 @@ const AcLookup& AcLuminanceLookup() {
 
 const AcLookup& AcChrominanceLookup() {
     static const std::unique_ptr<AcLookup> table = MakeLookup(kStdAcChrominance);
-    return *table;
-}
-
-const AcFastLookup& AcLuminanceFast() {
-    static const std::unique_ptr<AcFastLookup> table = MakeFast(AcLuminanceLookup());
-    return *table;
-}
-
-const AcFastLookup& AcChrominanceFast() {
-    static const std::unique_ptr<AcFastLookup> table = MakeFast(AcChrominanceLookup());
     return *table;
 }
 
