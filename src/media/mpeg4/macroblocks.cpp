@@ -187,6 +187,7 @@ void MacroblockDecoder::Allocate(const LayerParams& layer) {
     dc_chroma_[0].assign(chroma, kDcReset);
     dc_chroma_[1].assign(chroma, kDcReset);
     vectors_.assign(static_cast<size_t>(mb_width_) + 1, kUnavailableVector);
+    same_.assign(static_cast<size_t>(mb_width_) * mb_height_, 0);
     std::memset(blocks_, 0, sizeof blocks_);
     dequant_ = DequantTables{};
 }
@@ -350,6 +351,12 @@ bool MacroblockDecoder::DecodeInterMacroblock(StreamReader& r, const VopParams&,
 }
 
 void MacroblockDecoder::CopyCoLocated(int32_t row, int32_t col, FrameBuffers& frames) {
+    ResetDcPredictors(row, col);
+    uint8_t& same = same_[static_cast<size_t>(row) * mb_width_ + col];
+    if (same && !force_grey) return;
+    // Grey chroma may differ from the reference's, so the pictures are only known equal after a
+    // plain copy.
+    same = !force_grey;
     YuvPicture& ref = frames.Reference();
     YuvPicture& cur = frames.Current();
     const int32_t ls = frames.LumaStride(), cs = frames.ChromaStride();
@@ -363,7 +370,6 @@ void MacroblockDecoder::CopyCoLocated(int32_t row, int32_t col, FrameBuffers& fr
         CopyBlock<8>(cur.u.data() + c_off, cs, ref.u.data() + c_off, cs);
         CopyBlock<8>(cur.v.data() + c_off, cs, ref.v.data() + c_off, cs);
     }
-    ResetDcPredictors(row, col);
 }
 
 bool MacroblockDecoder::DecodeMacroblocks(StreamReader& r, const LayerParams& layer, VopParams& vop,
@@ -393,6 +399,7 @@ bool MacroblockDecoder::DecodeMacroblocks(StreamReader& r, const LayerParams& la
                     continue;
                 }
             }
+            same_[static_cast<size_t>(row) * mb_width_ + col] = 0;
             Header h;
             if (!DecodeHeader(r, vop, h)) {
                 ok = false;

@@ -78,6 +78,11 @@ class MacroblockDecoder {
     std::vector<int32_t> dc_luma_;
     std::vector<int32_t> dc_chroma_[2];
     std::vector<MotionVector> vectors_;  // mb width + 1 entries
+    // Per macroblock: 1 while both pictures hold the same samples there. A macroblock that is
+    // not coded copies the reference into the current picture; when the two already agree (it
+    // was not coded in the picture before either), the copy is skipped. Static scenes leave most
+    // macroblocks so, and the copy is the largest memory traffic of such a picture.
+    std::vector<uint8_t> same_;
     Block blocks_[6];
     uint8_t pred_y_[256];
     uint8_t pred_u_[64];
