@@ -4,8 +4,7 @@
 #include <cstddef>
 #include <cstdlib>
 
-#include "media/mpeg4/deblock_lanes.h"
-#include "media/simd/simd_target.h"
+#include "media/mpeg4/deblock_bands.h"
 
 namespace qv::mpeg4 {
 
@@ -113,18 +112,12 @@ void LowPassPlane(uint8_t* plane, int32_t width, int32_t height, int32_t stride)
 
 void DeblockPlane(uint8_t* plane, int32_t width, int32_t height, int32_t stride, int32_t qp,
                   DeblockCounters* counters) {
-#if QV_X86_SIMD
-    switch (simd::ActiveTarget()) {
-        case simd::Target::kAvx2:
-            if (DeblockPlaneAvx2(plane, width, height, stride, qp, counters)) return;
-            break;
-        case simd::Target::kSse2:
-            if (DeblockPlaneSse2(plane, width, height, stride, qp, counters)) return;
-            break;
-        case simd::Target::kPlain:
-            break;
+    const EdgeFilters lanes = ActiveEdgeFilters();
+    if (lanes.rows && width <= kMaxLaneWidth) {
+        PlaneBands bands(lanes, plane, plane, width, height, height, stride, qp, counters);
+        bands.Advance(height);
+        return;
     }
-#endif
     for (int32_t y = 0; y < height; ++y)
         FilterLine(plane + static_cast<size_t>(y) * stride, width, 1, qp, counters);
     for (int32_t x = 0; x < width; ++x)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "media/mpeg4/deblock_bands.h"
 #include "media/mpeg4/yuv_rgb.h"
 
 namespace qv::mpeg4 {
@@ -151,6 +152,10 @@ void StreamDecoder::Output(Picture& picture, int32_t qp) {
     // for the capture time); any other size is made to fit.
     if (picture.width != w || picture.height < h) picture.Allocate(w, h);
     YuvPicture* shown = &frames_.Current();
+    if (deblock_method == kDeblockEdges &&
+        DeblockAndConvert(*shown, frames_.FilterCopy(), w, h, frames_.LumaStride(),
+                          frames_.ChromaStride(), qp, &deblock_counters, picture))
+        return;
     if (deblock_method == kDeblockLowPass || deblock_method == kDeblockEdges) {
         YuvPicture& copy = frames_.FilterCopy();
         std::memcpy(copy.y.data(), shown->y.data(), shown->y.size());

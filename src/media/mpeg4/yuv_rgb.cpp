@@ -32,14 +32,24 @@ inline uint8_t Saturate(int32_t v) {
 
 void ConvertToRgb(const uint8_t* y, int32_t y_stride, const uint8_t* u, const uint8_t* v,
                   int32_t c_stride, int32_t width, int32_t height, Picture& picture) {
+    ConvertRowsToRgb(y, y_stride, u, v, c_stride, width, 0, height, picture);
+}
+
+void ConvertRowsToRgb(const uint8_t* y, int32_t y_stride, const uint8_t* u, const uint8_t* v,
+                      int32_t c_stride, int32_t width, int32_t first, int32_t end,
+                      Picture& picture) {
+    y += static_cast<size_t>(first) * y_stride;
+    u += static_cast<size_t>(first / 2) * c_stride;
+    v += static_cast<size_t>(first / 2) * c_stride;
+    const int32_t height = end - first;
 #if QV_X86_SIMD
     switch (simd::ActiveTarget()) {
         case simd::Target::kAvx2:
-            return ConvertToRgbAvx2(y, y_stride, u, v, c_stride, width, height,
-                                    picture.pixels.data(), picture.Stride());
+            return ConvertToRgbAvx2(y, y_stride, u, v, c_stride, width, height, picture.Row(first),
+                                    picture.Stride());
         case simd::Target::kSse2:
-            return ConvertToRgbSse2(y, y_stride, u, v, c_stride, width, height,
-                                    picture.pixels.data(), picture.Stride());
+            return ConvertToRgbSse2(y, y_stride, u, v, c_stride, width, height, picture.Row(first),
+                                    picture.Stride());
         case simd::Target::kPlain:
             break;
     }
@@ -49,7 +59,7 @@ void ConvertToRgb(const uint8_t* y, int32_t y_stride, const uint8_t* u, const ui
         const uint8_t* ys = y + static_cast<size_t>(row) * y_stride;
         const uint8_t* us = u + static_cast<size_t>(row / 2) * c_stride;
         const uint8_t* vs = v + static_cast<size_t>(row / 2) * c_stride;
-        uint8_t* out = picture.Row(row);
+        uint8_t* out = picture.Row(first + row);
         // Shifting instead of dividing by 1024 differs only for negative sums, and those
         // saturate to 0 either way.
         for (int32_t x = 0; x < width; ++x) {

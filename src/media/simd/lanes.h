@@ -71,14 +71,17 @@ QV_LANES_INLINE bool AnyLane(const V& m) {
     return any != 0;
 }
 
-// Bytes p[0..count-1] widened to lanes (count <= N; the other lanes get 0).
+// Bytes p[0..count-1] widened to lanes (count <= N; the other lanes get 0). A whole load stays
+// in registers; only a short one goes through memory.
 template <int N>
 QV_LANES_INLINE typename Lanes<N>::I16 LoadBytes(const uint8_t* p, int count) {
-    typename Lanes<N>::U8 v = {};
-    if (count == N)
+    typename Lanes<N>::U8 v;
+    if (count == N) {
         std::memcpy(&v, p, N);
-    else
-        std::memcpy(&v, p, static_cast<size_t>(count));
+        return __builtin_convertvector(v, typename Lanes<N>::I16);
+    }
+    v = typename Lanes<N>::U8{};
+    std::memcpy(&v, p, static_cast<size_t>(count));
     return __builtin_convertvector(v, typename Lanes<N>::I16);
 }
 // The low bytes of lanes 0..count-1 to p (the lanes hold 0..255).
