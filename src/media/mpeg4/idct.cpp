@@ -149,20 +149,38 @@ void ColumnPass(const int16_t* m, int16_t* out) {
 }
 #endif
 
+#if defined(__SSE2__)
+// in[i] x 8 in 16 bits, the value first cut to its low 16 bits, as the scalar S16(S16(v) * 8):
+// each 32-bit lane is shifted up and back down to keep only its low half before the pack.
+inline __m128i ScaledEight(const int32_t* in) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 4));
+    const __m128i lo = _mm_srai_epi32(_mm_slli_epi32(a, 16), 16);
+    const __m128i hi = _mm_srai_epi32(_mm_slli_epi32(b, 16), 16);
+    return _mm_slli_epi16(_mm_packs_epi32(lo, hi), 3);
+}
+#endif
+
 }  // namespace
 
 void InverseDct(const int32_t* in, int16_t* out) {
     int16_t m[64];
-    for (int i = 0; i < 64; ++i)
-        m[i] = S16(S16(in[i]) * 8);
 #if defined(__SSE2__)
-    bool lower_rows_empty = true;
-    for (int i = 8; i < 64 && lower_rows_empty; ++i)
-        lower_rows_empty = m[i] == 0;
-    if (!lower_rows_empty) {
+    __m128i lower = _mm_setzero_si128();
+    for (int k = 0; k < 8; ++k) {
+        const __m128i row = ScaledEight(in + 8 * k);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(m + 8 * k), row);
+        if (k > 0) lower = _mm_or_si128(lower, row);
+    }
+    const bool rows_below_zero =
+        _mm_movemask_epi8(_mm_cmpeq_epi8(lower, _mm_setzero_si128())) == 0xFFFF;
+    if (!rows_below_zero) {
         TransformSimd(m, out);
         return;
     }
+#else
+    for (int i = 0; i < 64; ++i)
+        m[i] = S16(S16(in[i]) * 8);
 #endif
     for (int row = 0; row < 8; ++row) {
         int16_t* x = m + 8 * row;
@@ -175,9 +193,11 @@ void InverseDct(const int32_t* in, int16_t* out) {
     }
     // Rows below the first that are all zero make every column DC-only: then each column is eight
     // copies of its first value, exactly what the pass gives.
+#if !defined(__SSE2__)
     bool rows_below_zero = true;
     for (int i = 8; i < 64 && rows_below_zero; ++i)
         rows_below_zero = m[i] == 0;
+#endif
     if (rows_below_zero) {
         for (int i = 0; i < 64; ++i)
             out[i] = static_cast<int16_t>(std::clamp((m[i & 7] + 32) >> 6, -256, 255));

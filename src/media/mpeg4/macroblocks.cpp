@@ -5,6 +5,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "media/mpeg4/idct.h"
 #include "media/mpeg4/vlc_reader.h"
 
@@ -133,23 +137,30 @@ bool TextureLoop(Bits& r, bool intra, int pos, int32_t* coef, uint8_t* nonzero, 
     }
 }
 
-// Writes an 8x8 block of samples, on top of a prediction when one is given.
+// Writes an 8x8 block of samples (-256..255), on top of a prediction when one is given, each
+// sum limited to 0..255.
 void StoreBlock(uint8_t* dst, int32_t stride, const int16_t* samples, const uint8_t* pred,
                 int32_t pred_stride) {
-    if (!pred) {
-        for (int j = 0; j < 8; ++j) {
-            uint8_t* d = dst + static_cast<size_t>(j) * stride;
-            for (int i = 0; i < 8; ++i)
-                d[i] = static_cast<uint8_t>(std::clamp<int>(samples[j * 8 + i], 0, 255));
+#if defined(__SSE2__)
+    // The sums stay inside 16 bits; the unsigned pack limits them to 0..255.
+    for (int j = 0; j < 8; ++j) {
+        __m128i row = _mm_loadu_si128(reinterpret_cast<const __m128i*>(samples + 8 * j));
+        if (pred) {
+            const __m128i p =
+                _mm_loadl_epi64(reinterpret_cast<const __m128i*>(pred + j * pred_stride));
+            row = _mm_add_epi16(row, _mm_unpacklo_epi8(p, _mm_setzero_si128()));
         }
-        return;
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(dst + static_cast<size_t>(j) * stride),
+                         _mm_packus_epi16(row, row));
     }
+#else
     for (int j = 0; j < 8; ++j) {
         uint8_t* d = dst + static_cast<size_t>(j) * stride;
-        const uint8_t* p = pred + j * pred_stride;
+        const uint8_t* p = pred ? pred + j * pred_stride : nullptr;
         for (int i = 0; i < 8; ++i)
-            d[i] = static_cast<uint8_t>(std::clamp(samples[j * 8 + i] + p[i], 0, 255));
+            d[i] = static_cast<uint8_t>(std::clamp(samples[j * 8 + i] + (p ? p[i] : 0), 0, 255));
     }
+#endif
 }
 
 template <int kSize>
