@@ -38,27 +38,44 @@ bool DecodeDcDifferential(StreamReader& r, bool chroma, int32_t& diff) {
 }
 
 // Bits straight from the mapped window, for the texture loop when the window holds far more than
-// a block can use (64 escape-coded coefficients are 240 bytes).
+// a block can use (64 escape-coded coefficients are 240 bytes). The next bits wait left-aligned
+// in a register, topped up eight bytes at a time, so that a code costs a shift and a table
+// look-up rather than a load from memory.
 struct WindowBits {
-    const uint8_t* p;
-    int bit;
     static constexpr uint32_t kNeeded = 320;
-    uint32_t Peek(int n) const {
+    const uint8_t* base;
+    const uint8_t* p;    // the next byte the cache takes
+    uint64_t cache = 0;  // bits not yet read, from the top
+    int count = 0;       // how many of them the cache holds
+
+    WindowBits(const uint8_t* start, int bit) : base(start), p(start) {
+        Refill();
+        Skip(bit);
+    }
+    // Fills the cache to at least 56 bits (reads 8 bytes from p, inside the window).
+    void Refill() {
         uint64_t v;
         std::memcpy(&v, p, 8);
         if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap64(v);
-        return static_cast<uint32_t>((v << bit) >> (64 - n));
+        cache |= v >> count;
+        p += (63 - count) >> 3;
+        count |= 56;
+    }
+    uint32_t Peek(int n) {
+        if (count < n) Refill();
+        return static_cast<uint32_t>(cache >> (64 - n));
     }
     void Skip(int n) {
-        bit += n;
-        p += bit >> 3;
-        bit &= 7;
+        cache <<= n;
+        count -= n;
     }
     bool Read(int n, uint32_t& v) {
         v = Peek(n);
         Skip(n);
         return true;
     }
+    // Where reading stopped: a byte and the bits already read of it.
+    size_t BitsRead() const { return static_cast<size_t>(p - base) * 8 - count; }
     int32_t Code(const TcoefLookup& lookup, std::span<const TcoefRow>, Tcoef& out) {
         const uint32_t bits = Peek(TcoefLookup::kBits + 1);
         const TcoefLookup::Entry e = lookup.Find(bits >> 1);
@@ -180,9 +197,11 @@ void FillBlock(uint8_t* dst, int32_t stride, uint8_t value) {
 bool DecodeTexture(StreamReader& r, bool intra, int pos, int32_t* coef, uint8_t* nonzero,
                    int& count) {
     if (r.BitOffset() < 8 && r.BytesLeftInWindow() >= WindowBits::kNeeded) {
-        WindowBits bits{r.CurrentPointer(), r.BitOffset()};
+        const uint8_t* start = r.CurrentPointer();
+        WindowBits bits(start, r.BitOffset());
         bool ok = TextureLoop(bits, intra, pos, coef, nonzero, count);
-        r.MoveWithinWindow(bits.p, bits.bit);
+        const size_t read = bits.BitsRead();
+        r.MoveWithinWindow(start + read / 8, static_cast<int>(read % 8));
         return ok;
     }
     ReaderBits bits{r};
