@@ -6,20 +6,6 @@
 
 namespace qv::mpeg4 {
 
-namespace {
-
-// Dequantised values are not clamped to 12 bits: real streams carry 2048..4095 (an inter level of
-// 32 at quantiser 31 gives 2112), and clamping them changes the picture and the mismatch sum.
-// Only values the transform cannot take are limited: it multiplies each coefficient by 8 in 16
-// bits, so |v| >= 4096 would wrap. Such values come only from damaged or hostile streams.
-constexpr int32_t kTransformLimit = 4095;
-
-inline int32_t LimitForTransform(int64_t v) {
-    return static_cast<int32_t>(std::clamp<int64_t>(v, -kTransformLimit, kTransformLimit));
-}
-
-}  // namespace
-
 int32_t LumaDcScaler(int32_t q) {
     if (q <= 4) return 8;
     if (q <= 8) return 2 * q;
@@ -49,21 +35,21 @@ void DequantiseBlock(int32_t* block, uint8_t* nonzero, int& count, bool intra, b
     int32_t sum = 0;
     const int32_t* mult = intra ? t.intra : t.inter;
     for (int k = 0; k < count; ++k) {
-        int i = nonzero[k];
+        const int i = nonzero[k];
         if (intra && i == 0) continue;
-        // ISO/IEC 14496-2 7.4.4.2: ((2 level + k) x W x q) / 16, the division truncating toward
-        // zero. W x q is kept whole: dividing it by 8 ahead of the level (as a cached multiplier
-        // would) loses up to 7/8 per level step, which shows as colour steps of 10 and more at
-        // saturated edges. 64 bits, as DQUANT may carry q far past 31 in a damaged stream.
-        int64_t c = 2 * static_cast<int64_t>(block[i]);
-        if (!intra) c += (c > 0) - (c < 0);
-        int64_t v = c * mult[i] / 16;
-        block[i] = LimitForTransform(v);
+        block[i] = DequantiseLevel(block[i], mult[i], intra);
         sum += block[i];
     }
+    FinishDequantisation(block, nonzero, count, sum, intra, chroma, t);
+}
+
+void FinishDequantisation(int32_t* block, uint8_t* nonzero, int& count, int32_t sum, bool intra,
+                          bool chroma, const DequantTables& t) {
     if (intra) {
-        int32_t dc = block[0] * (chroma ? t.chroma_dc_scaler : t.luma_dc_scaler);
-        block[0] = LimitForTransform(dc);
+        // The scaled DC is limited like the other coefficients, for the transform's sake.
+        const int64_t dc =
+            static_cast<int64_t>(block[0]) * (chroma ? t.chroma_dc_scaler : t.luma_dc_scaler);
+        block[0] = static_cast<int32_t>(std::clamp<int64_t>(dc, -4095, 4095));
         sum += block[0];
     }
     if ((sum & 1) == 0) {

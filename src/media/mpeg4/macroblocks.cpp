@@ -130,7 +130,8 @@ bool DecodeEscape(Bits& r, const TcoefLookup& lookup, std::span<const TcoefRow> 
 }
 
 template <class Bits>
-bool TextureLoop(Bits& r, bool intra, int pos, int32_t* coef, uint8_t* nonzero, int& count) {
+bool TextureLoop(Bits& r, bool intra, int pos, int32_t* coef, uint8_t* nonzero, int& count,
+                 const int32_t* w_times_q, int32_t& sum) {
     const VlcTables& t = Tables();
     const TcoefLookup& lookup = intra ? t.intra : t.inter;
     std::span<const TcoefRow> rows = intra ? IntraTcoefRows() : InterTcoefRows();
@@ -146,7 +147,12 @@ bool TextureLoop(Bits& r, bool intra, int pos, int32_t* coef, uint8_t* nonzero, 
         pos += c.run;
         if (pos > 63) return false;
         int raster = kZigzag[pos];
-        coef[raster] = c.level;
+        if (w_times_q && (raster != 0 || !intra)) {
+            coef[raster] = DequantiseLevel(c.level, w_times_q[raster], intra);
+            sum += coef[raster];
+        } else {
+            coef[raster] = c.level;
+        }
         if (raster != 0) nonzero[count++] = static_cast<uint8_t>(raster);
         ++pos;
         if (c.last) return true;
@@ -195,17 +201,21 @@ void FillBlock(uint8_t* dst, int32_t stride, uint8_t value) {
 }  // namespace
 
 bool DecodeTexture(StreamReader& r, bool intra, int pos, int32_t* coef, uint8_t* nonzero,
-                   int& count) {
+                   int& count, const int32_t* w_times_q, int32_t* sum) {
+    int32_t total = 0;
+    bool ok;
     if (r.BitOffset() < 8 && r.BytesLeftInWindow() >= WindowBits::kNeeded) {
         const uint8_t* start = r.CurrentPointer();
         WindowBits bits(start, r.BitOffset());
-        bool ok = TextureLoop(bits, intra, pos, coef, nonzero, count);
+        ok = TextureLoop(bits, intra, pos, coef, nonzero, count, w_times_q, total);
         const size_t read = bits.BitsRead();
         r.MoveWithinWindow(start + read / 8, static_cast<int>(read % 8));
-        return ok;
+    } else {
+        ReaderBits bits{r};
+        ok = TextureLoop(bits, intra, pos, coef, nonzero, count, w_times_q, total);
     }
-    ReaderBits bits{r};
-    return TextureLoop(bits, intra, pos, coef, nonzero, count);
+    if (sum) *sum += total;
+    return ok;
 }
 
 void MacroblockDecoder::Allocate(const LayerParams& layer) {
@@ -273,8 +283,10 @@ bool MacroblockDecoder::DecodeIntraMacroblock(StreamReader& r, const VopParams& 
             if (!DecodeDcDifferential(r, chroma, b.coef[0])) return false;
             pos = 1;
         }
+        int32_t sum = 0;
         if ((h.cbp >> (5 - k)) & 1) {
-            if (!DecodeTexture(r, true, pos, b.coef, b.nonzero, b.count)) return false;
+            if (!DecodeTexture(r, true, pos, b.coef, b.nonzero, b.count, dequant_.intra, &sum))
+                return false;
         }
         // DC prediction from the left (A), above-left (B) and above (C) blocks, 7.4.3.1.
         int32_t* store;
@@ -296,7 +308,7 @@ bool MacroblockDecoder::DecodeIntraMacroblock(StreamReader& r, const VopParams& 
         int32_t f = std::abs(fa - fb) < std::abs(fb - fc) ? fc : fa;
         b.coef[0] += (f + scaler / 2) / scaler;
         *store = b.coef[0] * scaler;
-        DequantiseBlock(b.coef, b.nonzero, b.count, true, chroma, dequant_);
+        FinishDequantisation(b.coef, b.nonzero, b.count, sum, true, chroma, dequant_);
         int16_t samples[64];
         InverseDct(b.coef, samples);
         b.coef[0] = 0;
@@ -362,10 +374,12 @@ bool MacroblockDecoder::DecodeInterMacroblock(StreamReader& r, const VopParams&,
         }
         Block& b = blocks_[k];
         b.count = 0;
-        if (!DecodeTexture(r, false, 0, b.coef, b.nonzero, b.count)) return false;
-        // The texture loop leaves a DC coefficient unlisted; list it for the inter method.
+        int32_t sum = 0;
+        if (!DecodeTexture(r, false, 0, b.coef, b.nonzero, b.count, dequant_.inter, &sum))
+            return false;
+        // The texture loop leaves a DC coefficient unlisted; list it to be cleared after use.
         if (b.coef[0] != 0) b.nonzero[b.count++] = 0;
-        DequantiseBlock(b.coef, b.nonzero, b.count, false, chroma, dequant_);
+        FinishDequantisation(b.coef, b.nonzero, b.count, sum, false, chroma, dequant_);
         int16_t samples[64];
         InverseDct(b.coef, samples);
         b.coef[0] = 0;

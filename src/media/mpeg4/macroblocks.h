@@ -17,8 +17,11 @@ namespace qv::mpeg4 {
 // Reads the TCOEF codes of one block (intra or inter table, with the three escape modes) from
 // scan position pos on into raster order: coef receives the levels, nonzero their raster
 // positions other than 0. False on a bad code, a run past position 63 or the end of the file.
+// Given w_times_q (DequantTables' row for the block's kind), the levels are stored dequantised
+// (DequantiseLevel; not an intra block's DC, which is predicted first) and their total is added
+// to *sum, for FinishDequantisation.
 bool DecodeTexture(StreamReader& reader, bool intra, int pos, int32_t* coef, uint8_t* nonzero,
-                   int& count);
+                   int& count, const int32_t* w_times_q = nullptr, int32_t* sum = nullptr);
 
 class MacroblockDecoder {
   public:
