@@ -6,6 +6,8 @@
 // lend a copy of a function to one built for SSE2.
 #pragma once
 
+#include <immintrin.h>
+
 #include <cstdint>
 #include <cstring>
 
@@ -84,10 +86,26 @@ QV_LANES_INLINE typename Lanes<N>::I16 LoadBytes(const uint8_t* p, int count) {
     std::memcpy(&v, p, static_cast<size_t>(count));
     return __builtin_convertvector(v, typename Lanes<N>::I16);
 }
-// The low bytes of lanes 0..count-1 to p (the lanes hold 0..255).
+// Lanes 0..count-1 to p as bytes (the lanes hold 0..255, so the saturating pack keeps them).
 template <int N>
 QV_LANES_INLINE void StoreBytes(uint8_t* p, int count, const typename Lanes<N>::I16& v) {
-    const typename Lanes<N>::U8 b = __builtin_convertvector(v, typename Lanes<N>::U8);
+    __m128i b;
+#if defined(__AVX2__)
+    if constexpr (N == 16) {
+        const __m256i w = reinterpret_cast<const __m256i&>(v);
+        b = _mm_packus_epi16(_mm256_castsi256_si128(w), _mm256_extracti128_si256(w, 1));
+    } else
+#endif
+    {
+        static_assert(N == 8 || N == 16);
+        if constexpr (N == 8) {
+            const __m128i w = reinterpret_cast<const __m128i&>(v);
+            b = _mm_packus_epi16(w, w);
+        } else {
+            const __m128i* halves = reinterpret_cast<const __m128i*>(&v);
+            b = _mm_packus_epi16(halves[0], halves[1]);
+        }
+    }
     if (count == N)
         std::memcpy(p, &b, N);
     else
