@@ -1,6 +1,7 @@
 // Drives the sound output with arbitrary sound bytes and an arbitrary order of feeding, starting,
 // stopping, filling and notices, with a device that finishes buffers when told; and decodes the
 // same bytes as IMA ADPCM blocks of every size. Nothing may read or write out of bounds.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -80,13 +81,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Pacer pacer;
     AudioOut out(devices, poster, &pacer);
     if (!out.OpenAudio()) return 0;
+    // Enough sound to wrap the ring eight times; more only makes an input slower, not different.
+    size_t feed_budget = 8 * AudioOut::kRingBytes;
     for (size_t i = 0; i + 1 < size; i += 2) {
         const uint8_t op = data[i], arg = data[i + 1];
         switch (op % 8) {
-            case 0:
-                out.FeedAudioBytes(data + i,
-                                   static_cast<int32_t>(std::min<size_t>(size - i, arg * 64)));
+            case 0: {
+                const size_t n = std::min({size - i, size_t{arg} * 64, feed_budget});
+                feed_budget -= n;
+                out.FeedAudioBytes(data + i, static_cast<int32_t>(n));
                 break;
+            }
             case 1:
                 out.StartAudio(arg % 20 - 2, arg / 20 - 2);
                 break;
