@@ -1,6 +1,7 @@
 #include "audio/audio_out.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 #include "audio/wave_format.h"
@@ -82,14 +83,14 @@ const uint8_t* AudioOut::SlotData(int32_t slot) const {
 int32_t AudioOut::FeedAudioBytes(const uint8_t* bytes, int32_t count) {
     if (count <= 0) return 0;
     if (!ring_) return count;
-    int32_t n = count;
-    while (n > 0 && ring_count_ < kRingBytes) {
-        ring_[ring_write_] = *bytes++;
-        ring_write_ = (ring_write_ + 1) & kRingMask;
-        ++ring_count_;
-        --n;
-    }
-    return n;
+    // What fits, in at most two pieces: up to the ring's end, then from its start.
+    const int32_t take = std::min(count, kRingBytes - ring_count_);
+    const int32_t first = std::min(take, kRingBytes - ring_write_);
+    std::memcpy(ring_.get() + ring_write_, bytes, static_cast<size_t>(first));
+    std::memcpy(ring_.get(), bytes + first, static_cast<size_t>(take - first));
+    ring_write_ = (ring_write_ + take) & kRingMask;
+    ring_count_ += take;
+    return count - take;
 }
 
 uint8_t AudioOut::TakeRingByte() {
