@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "media/mpeg4/deblock.h"
+#include "media/mpeg4/deblock_bands.h"
 #include "media/mpeg4/yuv_rgb.h"
 #include "media/simd/simd_target.h"
 
@@ -70,6 +71,49 @@ TEST(SimdTargets, DeblockingMatchesThePlainFilter) {
     }
     EXPECT_GT(all.default_mode, 1000) << "the planes reach the default mode";
     EXPECT_GT(all.dc_offset_mode, 1000) << "the planes reach the DC offset mode";
+}
+
+// The banded pass (copy, filter and conversion band by band) against the whole-picture path of
+// the plain target: the same picture, edge counts and untouched decoded planes, for odd sizes and
+// pictures of several bands.
+TEST(SimdTargets, BandedDeblockingAndConversionMatchTheWholePicturePath) {
+    const int sizes[][2] = {{176, 144}, {33, 17}, {13, 29}, {100, 70}, {16, 1}, {48, 100}};
+    uint32_t seed = 40;
+    for (Target t : kTargets) {
+        for (const auto& s : sizes) {
+            const int w = s[0], h = s[1], ls = (w + 15) / 16 * 16, cs = ls / 2;
+            const int rows = (h + 15) / 16 * 16;
+            qv::mpeg4::YuvPicture decoded;
+            decoded.y = BlockyPlane(ls, rows, ++seed);
+            decoded.u = BlockyPlane(cs, rows / 2, ++seed);
+            decoded.v = BlockyPlane(cs, rows / 2, ++seed);
+            const qv::mpeg4::YuvPicture before = decoded;
+            qv::mpeg4::YuvPicture whole = decoded, work = decoded;
+            for (auto* p : {&work.y, &work.u, &work.v})
+                std::fill(p->begin(), p->end(), 7);  // stale samples of an earlier picture
+            qv::Picture expected, banded;
+            expected.Allocate(w, h);
+            banded.Allocate(w, h);
+            qv::mpeg4::DeblockCounters ce, cb;
+            {
+                ForcedTarget f(Target::kPlain);
+                qv::mpeg4::DeblockPicture(qv::mpeg4::kDeblockEdges, whole.y.data(), whole.u.data(),
+                                          whole.v.data(), w, h, ls, cs, 9, &ce);
+                qv::mpeg4::ConvertToRgb(whole.y.data(), ls, whole.u.data(), whole.v.data(), cs, w,
+                                        h, expected);
+            }
+            ForcedTarget f(t);
+            if (!f.ok)
+                GTEST_SKIP() << qv::simd::TargetName(t) << " is not offered by this processor";
+            ASSERT_TRUE(qv::mpeg4::DeblockAndConvert(decoded, work, w, h, ls, cs, 9, &cb, banded));
+            ASSERT_EQ(expected.pixels, banded.pixels)
+                << qv::simd::TargetName(t) << " " << w << "x" << h;
+            EXPECT_EQ(ce.default_mode, cb.default_mode);
+            EXPECT_EQ(ce.dc_offset_mode, cb.dc_offset_mode);
+            EXPECT_EQ(before.y, decoded.y);
+            EXPECT_EQ(before.u, decoded.u);
+        }
+    }
 }
 
 TEST(SimdTargets, ColourConversionMatchesThePlainLoop) {
