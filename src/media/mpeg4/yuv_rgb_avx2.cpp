@@ -2,6 +2,7 @@
 // processors): the same loop, with SSSE3 byte shuffles for the 24-bit stores.
 #include <immintrin.h>
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
