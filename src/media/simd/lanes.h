@@ -22,6 +22,9 @@
 #endif
 
 #define QV_LANES_INLINE [[gnu::always_inline]] static inline
+// Loops of a fixed, small count over lanes and window samples are unrolled at every optimisation
+// level, so that their vectors stay in registers and their conditions fold away.
+#define QV_UNROLL _Pragma("GCC unroll 16")
 
 namespace qv::simd {
 
