@@ -130,14 +130,6 @@ void TransformSimd(const int16_t* m, int16_t* out) {
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8 * k), Descale(x[k]));
 }
 
-void ColumnPass(const int16_t* m, int16_t* out) {
-    __m128i x[8];
-    for (int k = 0; k < 8; ++k)
-        x[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(m + 8 * k));
-    PassLanes(x);
-    for (int k = 0; k < 8; ++k)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8 * k), Descale(x[k]));
-}
 #else
 void ColumnPass(const int16_t* m, int16_t* out) {
     int16_t t[64];
@@ -172,16 +164,22 @@ void InverseDct(const int32_t* in, int16_t* out) {
         _mm_storeu_si128(reinterpret_cast<__m128i*>(m + 8 * k), row);
         if (k > 0) lower = _mm_or_si128(lower, row);
     }
-    const bool rows_below_zero =
-        _mm_movemask_epi8(_mm_cmpeq_epi8(lower, _mm_setzero_si128())) == 0xFFFF;
-    if (!rows_below_zero) {
+    if (_mm_movemask_epi8(_mm_cmpeq_epi8(lower, _mm_setzero_si128())) != 0xFFFF) {
         TransformSimd(m, out);
         return;
     }
+    // Only the first row holds coefficients: its pass gives every column's first value, and each
+    // column is eight copies of it, exactly what the column pass gives.
+    if ((m[1] | m[2] | m[3] | m[4] | m[5] | m[6] | m[7]) == 0)
+        std::fill(m + 1, m + 8, m[0]);
+    else
+        Pass(m, 1);
+    const __m128i row = Descale(_mm_loadu_si128(reinterpret_cast<const __m128i*>(m)));
+    for (int k = 0; k < 8; ++k)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8 * k), row);
 #else
     for (int i = 0; i < 64; ++i)
         m[i] = S16(S16(in[i]) * 8);
-#endif
     for (int row = 0; row < 8; ++row) {
         int16_t* x = m + 8 * row;
         // A row with only its first coefficient turns into eight copies of it.
@@ -193,17 +191,16 @@ void InverseDct(const int32_t* in, int16_t* out) {
     }
     // Rows below the first that are all zero make every column DC-only: then each column is eight
     // copies of its first value, exactly what the pass gives.
-#if !defined(__SSE2__)
     bool rows_below_zero = true;
     for (int i = 8; i < 64 && rows_below_zero; ++i)
         rows_below_zero = m[i] == 0;
-#endif
     if (rows_below_zero) {
         for (int i = 0; i < 64; ++i)
             out[i] = static_cast<int16_t>(std::clamp((m[i & 7] + 32) >> 6, -256, 255));
         return;
     }
     ColumnPass(m, out);
+#endif
 }
 
 }  // namespace qv::mpeg4

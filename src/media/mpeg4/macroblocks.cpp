@@ -153,7 +153,9 @@ bool TextureLoop(Bits& r, bool intra, int pos, int32_t* coef, uint8_t* nonzero, 
         } else {
             coef[raster] = c.level;
         }
-        if (raster != 0) nonzero[count++] = static_cast<uint8_t>(raster);
+        // Listed unless it is the DC position; written either way, which spares a branch.
+        nonzero[count] = static_cast<uint8_t>(raster);
+        count += raster != 0;
         ++pos;
         if (c.last) return true;
         if (pos > 63) return false;

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "media/mpeg4/vlc_reader.h"
 
 namespace qv::mpeg4 {
@@ -41,6 +45,21 @@ inline uint8_t SampleClamped(const PlaneView& p, int32_t x, int32_t y) {
 // 8x8 chroma prediction from rows s (stride apart) with half-sample flags; averages truncate.
 template <int kFx, int kFy>
 void Average(const uint8_t* s, int32_t stride, uint8_t* out) {
+#if defined(__SSE2__)
+    // Eight samples of a row at a time in 16-bit lanes: the sums of four stay far inside them.
+    const __m128i zero = _mm_setzero_si128();
+    auto row = [&](const uint8_t* at) {
+        return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(at)), zero);
+    };
+    for (int32_t j = 0; j < 8; ++j, s += stride, out += 8) {
+        __m128i v = row(s);
+        if (kFx) v = _mm_add_epi16(v, row(s + 1));
+        if (kFy) v = _mm_add_epi16(v, row(s + stride));
+        if (kFx && kFy) v = _mm_add_epi16(v, row(s + stride + 1));
+        v = _mm_srli_epi16(v, (kFx ? 1 : 0) + (kFy ? 1 : 0));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(v, v));
+    }
+#else
     for (int32_t j = 0; j < 8; ++j, s += stride, out += 8) {
         for (int32_t i = 0; i < 8; ++i) {
             int v;
@@ -55,6 +74,7 @@ void Average(const uint8_t* s, int32_t stride, uint8_t* out) {
             out[i] = static_cast<uint8_t>(v);
         }
     }
+#endif
 }
 
 void PredictChroma(const PlaneView& p, int32_t x0, int32_t y0, int fx, int fy, uint8_t* out) {
