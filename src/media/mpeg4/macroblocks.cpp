@@ -235,8 +235,10 @@ void MacroblockDecoder::Allocate(const LayerParams& layer) {
 }
 
 void MacroblockDecoder::ResetDcPredictors(int32_t row, int32_t col) {
-    for (int k = 0; k < 4; ++k)
-        LumaDc(2 * row + (k >> 1), 2 * col + (k & 1)) = kDcReset;
+    // The four luma blocks: two side by side in two block rows.
+    int32_t* top = &LumaDc(2 * row, 2 * col);
+    int32_t* bottom = &LumaDc(2 * row + 1, 2 * col);
+    top[0] = top[1] = bottom[0] = bottom[1] = kDcReset;
     ChromaDc(0, row, col) = kDcReset;
     ChromaDc(1, row, col) = kDcReset;
 }
