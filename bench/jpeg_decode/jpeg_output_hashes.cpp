@@ -51,17 +51,9 @@ void HashFrame(const qv::fixtures::Bytes& jpeg, int width, int height, const cha
 }  // namespace
 
 int main(int argc, char** argv) {
-    using qv::simd::Target;
-    if (argc > 1) {
-        const std::string want = argv[1];
-        bool ok = false;
-        for (Target t : {Target::kPlain, Target::kSse2, Target::kAvx2})
-            if (want == qv::simd::TargetName(t)) ok = qv::simd::ForceTarget(t);
-        if (!ok) {
-            std::fprintf(stderr, "qv-jpeg-hashes: target %s is unknown or not offered here\n",
-                         want.c_str());
-            return 1;
-        }
+    if (argc > 1 && !qv::simd::ForceTargetNamed(argv[1])) {
+        std::fprintf(stderr, "qv-jpeg-hashes: target %s is unknown or not offered here\n", argv[1]);
+        return 1;
     }
     const int sizes[][2] = {{1280, 1024}, {640, 480}, {320, 240}, {176, 144}, {100, 60}, {33, 17}};
     const int qualities[] = {30, 85, 100};

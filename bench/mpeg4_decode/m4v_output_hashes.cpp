@@ -43,17 +43,9 @@ void HashRecording(const std::string& name) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    using qv::simd::Target;
-    if (argc > 1) {
-        const std::string want = argv[1];
-        bool ok = false;
-        for (Target t : {Target::kPlain, Target::kSse2, Target::kAvx2})
-            if (want == qv::simd::TargetName(t)) ok = qv::simd::ForceTarget(t);
-        if (!ok) {
-            std::fprintf(stderr, "qv-m4v-hashes: target %s is unknown or not offered here\n",
-                         want.c_str());
-            return 1;
-        }
+    if (argc > 1 && !qv::simd::ForceTargetNamed(argv[1])) {
+        std::fprintf(stderr, "qv-m4v-hashes: target %s is unknown or not offered here\n", argv[1]);
+        return 1;
     }
     for (const char* size : {"176x144", "320x240", "640x480", "1280x1024"}) {
         HashRecording(std::string("zero_") + size + ".m4v");

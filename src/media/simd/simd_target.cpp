@@ -59,4 +59,10 @@ const char* TargetName(Target target) {
     return "?";
 }
 
+bool ForceTargetNamed(std::string_view name) {
+    for (Target t : {Target::kPlain, Target::kSse2, Target::kAvx2})
+        if (name == TargetName(t)) return ForceTarget(t);
+    return false;
+}
+
 }  // namespace qv::simd

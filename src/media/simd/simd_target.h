@@ -3,6 +3,8 @@
 // other processors. Tests force each target in turn and compare its pictures with the plain ones.
 #pragma once
 
+#include <string_view>
+
 namespace qv::simd {
 
 enum class Target { kPlain = 0, kSse2 = 1, kAvx2 = 2 };
@@ -17,5 +19,8 @@ Target ActiveTarget();
 // is not supported.
 bool ForceTarget(Target target);
 const char* TargetName(Target target);
+// ForceTarget for the target of that name ("plain", "sse2", "avx2"); false when the name is
+// unknown or the target not supported.
+bool ForceTargetNamed(std::string_view name);
 
 }  // namespace qv::simd
