@@ -15,8 +15,8 @@ namespace qv::mpeg4 {
 // The lane filters of the active instruction-set target; null members on the plain target.
 EdgeFilters ActiveEdgeFilters();
 
-// One plane's progress: width x height samples are filtered; `rows` rows (at least height) are
-// copied from src to dst (src may be dst: nothing is copied).
+// One plane's progress: width x height samples are filtered (width <= kMaxLaneWidth); `rows` rows
+// (at least height) are copied from src to dst (src may be dst: nothing is copied).
 class PlaneBands {
   public:
     PlaneBands(const EdgeFilters& filters, const uint8_t* src, uint8_t* dst, int32_t width,
