@@ -9,6 +9,7 @@
 
 #include "media/mpeg4/deblock.h"
 #include "media/mpeg4/deblock_bands.h"
+#include "media/mpeg4/idct.h"
 #include "media/mpeg4/yuv_rgb.h"
 #include "media/simd/simd_target.h"
 
@@ -112,6 +113,39 @@ TEST(SimdTargets, BandedDeblockingAndConversionMatchTheWholePicturePath) {
             EXPECT_EQ(ce.dc_offset_mode, cb.dc_offset_mode);
             EXPECT_EQ(before.y, decoded.y);
             EXPECT_EQ(before.u, decoded.u);
+        }
+    }
+}
+
+// Pairs of blocks through InverseDctPair on every target against InverseDct one block at a time:
+// both blocks full, one or both with coefficients in the first row only, and values at the
+// transform's limits.
+TEST(SimdTargets, PairedInverseTransformMatchesSingleBlocks) {
+    std::mt19937 rng(11);
+    auto block = [&](bool first_row_only, int limit) {
+        std::vector<int32_t> b(64, 0);
+        const int n = 1 + static_cast<int>(rng() % 12);
+        for (int i = 0; i < n; ++i) {
+            const int pos = static_cast<int>(rng() % (first_row_only ? 8 : 64));
+            b[pos] = static_cast<int32_t>(rng() % (2 * limit + 1)) - limit;
+        }
+        return b;
+    };
+    for (Target t : {Target::kPlain, Target::kSse2, Target::kAvx2}) {
+        ForcedTarget f(t);
+        if (!f.ok) continue;
+        for (int trial = 0; trial < 400; ++trial) {
+            const int limit = trial % 4 == 0 ? 4095 : 300;
+            const std::vector<int32_t> a = block(trial % 3 == 1, limit),
+                                       b = block(trial % 5 == 2, limit);
+            int16_t pa[64], pb[64], sa[64], sb[64];
+            qv::mpeg4::InverseDctPair(a.data(), b.data(), pa, pb);
+            qv::mpeg4::InverseDct(a.data(), sa);
+            qv::mpeg4::InverseDct(b.data(), sb);
+            ASSERT_TRUE(std::equal(pa, pa + 64, sa))
+                << qv::simd::TargetName(t) << " trial " << trial;
+            ASSERT_TRUE(std::equal(pb, pb + 64, sb))
+                << qv::simd::TargetName(t) << " trial " << trial;
         }
     }
 }

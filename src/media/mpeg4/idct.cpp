@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "media/mpeg4/idct_lanes.h"
+#include "media/simd/simd_target.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -44,82 +47,66 @@ inline void Pass(int16_t* x, int step) {
 }
 
 #if defined(__SSE2__)
-// Round14(ca * x + cb * y) in eight 16-bit lanes, truncated to 16 bits like the scalar pass.
-inline __m128i Round14Pair(__m128i x, __m128i y, int16_t ca, int16_t cb) {
-    const __m128i k = _mm_set1_epi32(
-        static_cast<int32_t>(static_cast<uint16_t>(ca)) |
-        static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint16_t>(cb)) << 16));
-    const __m128i round = _mm_set1_epi32(8192);
-    __m128i lo = _mm_madd_epi16(_mm_unpacklo_epi16(x, y), k);
-    __m128i hi = _mm_madd_epi16(_mm_unpackhi_epi16(x, y), k);
-    lo = _mm_srai_epi32(_mm_add_epi32(lo, round), 14);
-    hi = _mm_srai_epi32(_mm_add_epi32(hi, round), 14);
-    lo = _mm_srai_epi32(_mm_slli_epi32(lo, 16), 16);
-    hi = _mm_srai_epi32(_mm_slli_epi32(hi, 16), 16);
-    return _mm_packs_epi32(lo, hi);
+// The 128-bit operations of idct_lanes.inc.
+using V = __m128i;
+#define QV_IDCT_INLINE inline
+inline V Lo16(V a, V b) {
+    return _mm_unpacklo_epi16(a, b);
 }
-
-// (v + 32) >> 6 in 32 bits, clamped to -256..255.
-inline __m128i Descale(__m128i v) {
-    const __m128i add = _mm_set1_epi32(32);
-    __m128i lo = _mm_srai_epi32(_mm_unpacklo_epi16(v, v), 16);
-    __m128i hi = _mm_srai_epi32(_mm_unpackhi_epi16(v, v), 16);
-    lo = _mm_srai_epi32(_mm_add_epi32(lo, add), 6);
-    hi = _mm_srai_epi32(_mm_add_epi32(hi, add), 6);
-    __m128i r = _mm_packs_epi32(lo, hi);
-    r = _mm_max_epi16(r, _mm_set1_epi16(-256));
-    return _mm_min_epi16(r, _mm_set1_epi16(255));
+inline V Hi16(V a, V b) {
+    return _mm_unpackhi_epi16(a, b);
 }
-
-// The pass down all eight columns of x[0..7] at once, one column per 16-bit lane.
-void PassLanes(__m128i* x) {
-    const __m128i x0 = x[0], x1 = x[1], x2 = x[2], x3 = x[3];
-    const __m128i x4 = x[4], x5 = x[5], x6 = x[6], x7 = x[7];
-    const __m128i e0 = _mm_add_epi16(x0, x4), e1 = _mm_sub_epi16(x0, x4);
-    const __m128i a = Round14Pair(x2, x6, 8866, -21406);
-    const __m128i b = Round14Pair(x2, x6, 21406, 8866);
-    const __m128i s0 = _mm_add_epi16(e0, b), s3 = _mm_sub_epi16(e0, b);
-    const __m128i s1 = _mm_add_epi16(e1, a), s2 = _mm_sub_epi16(e1, a);
-    const __m128i c = Round14Pair(x1, x7, 11585, -11585);
-    const __m128i d = Round14Pair(x1, x7, 11585, 11585);
-    const __m128i p = _mm_add_epi16(c, x5), q = _mm_sub_epi16(c, x5);
-    const __m128i r = _mm_add_epi16(d, x3), t = _mm_sub_epi16(d, x3);
-    const __m128i u = Round14Pair(p, r, 19265, -12872);
-    const __m128i v = Round14Pair(p, r, 12872, 19265);
-    const __m128i w = Round14Pair(t, q, 22725, -4520);
-    const __m128i z = Round14Pair(t, q, 4520, 22725);
-    x[0] = _mm_add_epi16(s0, v);
-    x[1] = _mm_add_epi16(s1, z);
-    x[2] = _mm_add_epi16(s2, w);
-    x[3] = _mm_add_epi16(s3, u);
-    x[4] = _mm_sub_epi16(s3, u);
-    x[5] = _mm_sub_epi16(s2, w);
-    x[6] = _mm_sub_epi16(s1, z);
-    x[7] = _mm_sub_epi16(s0, v);
+inline V Lo32(V a, V b) {
+    return _mm_unpacklo_epi32(a, b);
 }
-
-void Transpose(__m128i* x) {
-    const __m128i a0 = _mm_unpacklo_epi16(x[0], x[1]), a1 = _mm_unpackhi_epi16(x[0], x[1]);
-    const __m128i a2 = _mm_unpacklo_epi16(x[2], x[3]), a3 = _mm_unpackhi_epi16(x[2], x[3]);
-    const __m128i a4 = _mm_unpacklo_epi16(x[4], x[5]), a5 = _mm_unpackhi_epi16(x[4], x[5]);
-    const __m128i a6 = _mm_unpacklo_epi16(x[6], x[7]), a7 = _mm_unpackhi_epi16(x[6], x[7]);
-    const __m128i b0 = _mm_unpacklo_epi32(a0, a2), b1 = _mm_unpackhi_epi32(a0, a2);
-    const __m128i b2 = _mm_unpacklo_epi32(a1, a3), b3 = _mm_unpackhi_epi32(a1, a3);
-    const __m128i b4 = _mm_unpacklo_epi32(a4, a6), b5 = _mm_unpackhi_epi32(a4, a6);
-    const __m128i b6 = _mm_unpacklo_epi32(a5, a7), b7 = _mm_unpackhi_epi32(a5, a7);
-    x[0] = _mm_unpacklo_epi64(b0, b4);
-    x[1] = _mm_unpackhi_epi64(b0, b4);
-    x[2] = _mm_unpacklo_epi64(b1, b5);
-    x[3] = _mm_unpackhi_epi64(b1, b5);
-    x[4] = _mm_unpacklo_epi64(b2, b6);
-    x[5] = _mm_unpackhi_epi64(b2, b6);
-    x[6] = _mm_unpacklo_epi64(b3, b7);
-    x[7] = _mm_unpackhi_epi64(b3, b7);
+inline V Hi32(V a, V b) {
+    return _mm_unpackhi_epi32(a, b);
 }
+inline V Lo64(V a, V b) {
+    return _mm_unpacklo_epi64(a, b);
+}
+inline V Hi64(V a, V b) {
+    return _mm_unpackhi_epi64(a, b);
+}
+inline V Madd(V a, V b) {
+    return _mm_madd_epi16(a, b);
+}
+inline V Add16(V a, V b) {
+    return _mm_add_epi16(a, b);
+}
+inline V Sub16(V a, V b) {
+    return _mm_sub_epi16(a, b);
+}
+inline V Add32(V a, V b) {
+    return _mm_add_epi32(a, b);
+}
+inline V Packs32(V a, V b) {
+    return _mm_packs_epi32(a, b);
+}
+inline V Max16(V a, V b) {
+    return _mm_max_epi16(a, b);
+}
+inline V Min16(V a, V b) {
+    return _mm_min_epi16(a, b);
+}
+inline V Set16(int16_t v) {
+    return _mm_set1_epi16(v);
+}
+inline V Set32(int32_t v) {
+    return _mm_set1_epi32(v);
+}
+inline V Srai32(V a, int n) {
+    return _mm_srai_epi32(a, n);
+}
+inline V Slli32(V a, int n) {
+    return _mm_slli_epi32(a, n);
+}
+#include "media/mpeg4/idct_lanes.inc"
+#undef QV_IDCT_INLINE
 
 // Both passes: the row pass runs on the transposed block, so all work is eight lanes wide.
 void TransformSimd(const int16_t* m, int16_t* out) {
-    __m128i x[8];
+    V x[8];
     for (int k = 0; k < 8; ++k)
         x[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(m + 8 * k));
     Transpose(x);
@@ -155,21 +142,24 @@ inline __m128i ScaledEight(const int32_t* in) {
 
 }  // namespace
 
-void InverseDct(const int32_t* in, int16_t* out) {
-    int16_t m[64];
 #if defined(__SSE2__)
+namespace {
+
+// The block's coefficients x 8 in 16 bits into m; true when a row below the first holds any, so
+// that the block needs both passes.
+bool ScaleBlock(const int32_t* in, int16_t* m) {
     __m128i lower = _mm_setzero_si128();
     for (int k = 0; k < 8; ++k) {
         const __m128i row = ScaledEight(in + 8 * k);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(m + 8 * k), row);
         if (k > 0) lower = _mm_or_si128(lower, row);
     }
-    if (_mm_movemask_epi8(_mm_cmpeq_epi8(lower, _mm_setzero_si128())) != 0xFFFF) {
-        TransformSimd(m, out);
-        return;
-    }
-    // Only the first row holds coefficients: its pass gives every column's first value, and each
-    // column is eight copies of it, exactly what the column pass gives.
+    return _mm_movemask_epi8(_mm_cmpeq_epi8(lower, _mm_setzero_si128())) != 0xFFFF;
+}
+
+// A scaled block whose coefficients all sit in its first row: that row's pass gives every
+// column's first value, and each column is eight copies of it, exactly what the column pass gives.
+void FirstRowOnly(int16_t* m, int16_t* out) {
     if ((m[1] | m[2] | m[3] | m[4] | m[5] | m[6] | m[7]) == 0)
         std::fill(m + 1, m + 8, m[0]);
     else
@@ -177,6 +167,18 @@ void InverseDct(const int32_t* in, int16_t* out) {
     const __m128i row = Descale(_mm_loadu_si128(reinterpret_cast<const __m128i*>(m)));
     for (int k = 0; k < 8; ++k)
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8 * k), row);
+}
+
+}  // namespace
+#endif
+
+void InverseDct(const int32_t* in, int16_t* out) {
+    int16_t m[64];
+#if defined(__SSE2__)
+    if (ScaleBlock(in, m))
+        TransformSimd(m, out);
+    else
+        FirstRowOnly(m, out);
 #else
     for (int i = 0; i < 64; ++i)
         m[i] = S16(S16(in[i]) * 8);
@@ -201,6 +203,21 @@ void InverseDct(const int32_t* in, int16_t* out) {
     }
     ColumnPass(m, out);
 #endif
+}
+
+void InverseDctPair(const int32_t* in_a, const int32_t* in_b, int16_t* out_a, int16_t* out_b) {
+#if QV_X86_SIMD
+    if (simd::ActiveTarget() == simd::Target::kAvx2) {
+        int16_t ma[64], mb[64];
+        const bool full_a = ScaleBlock(in_a, ma), full_b = ScaleBlock(in_b, mb);
+        if (full_a && full_b) return TransformPairAvx2(ma, mb, out_a, out_b);
+        full_a ? TransformSimd(ma, out_a) : FirstRowOnly(ma, out_a);
+        full_b ? TransformSimd(mb, out_b) : FirstRowOnly(mb, out_b);
+        return;
+    }
+#endif
+    InverseDct(in_a, out_a);
+    InverseDct(in_b, out_b);
 }
 
 }  // namespace qv::mpeg4

@@ -270,27 +270,75 @@ bool MacroblockDecoder::DecodeHeader(StreamReader& r, const VopParams& vop, Head
     return true;
 }
 
+MacroblockDecoder::BlockTarget MacroblockDecoder::TargetOf(int k, int32_t row, int32_t col,
+                                                           FrameBuffers& frames, bool inter) {
+    YuvPicture& cur = frames.Current();
+    const int32_t ls = frames.LumaStride(), cs = frames.ChromaStride();
+    if (k < 4)
+        return {cur.y.data() + static_cast<size_t>(16 * row + 8 * (k >> 1)) * ls + 16 * col +
+                    8 * (k & 1),
+                ls, inter ? pred_y_ + 16 * 8 * (k >> 1) + 8 * (k & 1) : nullptr, 16};
+    return {(k == 4 ? cur.u : cur.v).data() + static_cast<size_t>(8 * row) * cs + 8 * col, cs,
+            inter ? (k == 4 ? pred_u_ : pred_v_) : nullptr, 8};
+}
+
+void MacroblockDecoder::Write(int k, const BlockTarget& t, const int16_t* samples) {
+    Block& b = blocks_[k];
+    b.coef[0] = 0;
+    for (int i = 0; i < b.count; ++i)
+        b.coef[b.nonzero[i]] = 0;
+    if (k >= 4 && force_grey)
+        FillBlock(t.dst, t.stride, 128);
+    else
+        StoreBlock(t.dst, t.stride, samples, t.pred, t.pred_stride);
+}
+
+void MacroblockDecoder::Reconstruct(int k, const BlockTarget* targets, int& pending) {
+    if (pending < 0) {
+        pending = k;
+        return;
+    }
+    int16_t first[64], second[64];
+    InverseDctPair(blocks_[pending].coef, blocks_[k].coef, first, second);
+    Write(pending, targets[pending], first);
+    Write(k, targets[k], second);
+    pending = -1;
+}
+
+void MacroblockDecoder::ReconstructPending(const BlockTarget* targets, int& pending) {
+    if (pending < 0) return;
+    int16_t samples[64];
+    InverseDct(blocks_[pending].coef, samples);
+    Write(pending, targets[pending], samples);
+    pending = -1;
+}
+
 bool MacroblockDecoder::DecodeIntraMacroblock(StreamReader& r, const VopParams& vop,
                                               const Header& h, int32_t row, int32_t col,
                                               FrameBuffers& frames) {
     const int32_t thr = vop.intra_dc_threshold;
     const bool dc_vlc = thr == 0 || (thr != 999 && quantiser_ < thr);
     dequant_.BuildIfChanged(quantiser_);
-    YuvPicture& cur = frames.Current();
-    const int32_t ls = frames.LumaStride(), cs = frames.ChromaStride();
+    BlockTarget targets[6];
+    int pending = -1;
     for (int k = 0; k < 6; ++k) {
+        targets[k] = TargetOf(k, row, col, frames, false);
         Block& b = blocks_[k];
         b.count = 0;
         const bool chroma = k >= 4;
         int pos = 0;
-        if (dc_vlc) {
-            if (!DecodeDcDifferential(r, chroma, b.coef[0])) return false;
-            pos = 1;
-        }
         int32_t sum = 0;
-        if ((h.cbp >> (5 - k)) & 1) {
-            if (!DecodeTexture(r, true, pos, b.coef, b.nonzero, b.count, dequant_.intra, &sum))
+        if (dc_vlc) {
+            pos = 1;
+            if (!DecodeDcDifferential(r, chroma, b.coef[0])) {
+                ReconstructPending(targets, pending);
                 return false;
+            }
+        }
+        if (((h.cbp >> (5 - k)) & 1) &&
+            !DecodeTexture(r, true, pos, b.coef, b.nonzero, b.count, dequant_.intra, &sum)) {
+            ReconstructPending(targets, pending);
+            return false;
         }
         // DC prediction from the left (A), above-left (B) and above (C) blocks, 7.4.3.1.
         int32_t* store;
@@ -313,24 +361,9 @@ bool MacroblockDecoder::DecodeIntraMacroblock(StreamReader& r, const VopParams& 
         b.coef[0] += (f + scaler / 2) / scaler;
         *store = b.coef[0] * scaler;
         FinishDequantisation(b.coef, b.nonzero, b.count, sum, true, chroma, dequant_);
-        int16_t samples[64];
-        InverseDct(b.coef, samples);
-        b.coef[0] = 0;
-        for (int i = 0; i < b.count; ++i)
-            b.coef[b.nonzero[i]] = 0;
-        if (!chroma) {
-            uint8_t* dst = cur.y.data() + static_cast<size_t>(16 * row + 8 * (k >> 1)) * ls +
-                           16 * col + 8 * (k & 1);
-            StoreBlock(dst, ls, samples, nullptr, 0);
-        } else {
-            uint8_t* plane = (k == 4 ? cur.u : cur.v).data();
-            uint8_t* dst = plane + static_cast<size_t>(8 * row) * cs + 8 * col;
-            if (force_grey)
-                FillBlock(dst, cs, 128);
-            else
-                StoreBlock(dst, cs, samples, nullptr, 0);
-        }
+        Reconstruct(k, targets, pending);
     }
+    ReconstructPending(targets, pending);
     return true;
 }
 
@@ -338,7 +371,6 @@ bool MacroblockDecoder::DecodeInterMacroblock(StreamReader& r, const VopParams&,
                                               int32_t row, int32_t col, MotionVector mv,
                                               FrameBuffers& frames) {
     YuvPicture& ref = frames.Reference();
-    YuvPicture& cur = frames.Current();
     const int32_t ls = frames.LumaStride(), cs = frames.ChromaStride();
     PlaneView ry{ref.y.data(), ls, frames.LumaRows()};
     PlaneView ru{ref.u.data(), cs, frames.ChromaRows()};
@@ -351,49 +383,30 @@ bool MacroblockDecoder::DecodeInterMacroblock(StreamReader& r, const VopParams&,
         (col == mb_width_ - 1 && hx > 0))
         ++stats.edge_cut_vectors;
     dequant_.BuildIfChanged(quantiser_);
+    BlockTarget targets[6];
+    int pending = -1;
     for (int k = 0; k < 6; ++k) {
-        const bool chroma = k >= 4;
-        uint8_t* dst;
-        int32_t stride;
-        const uint8_t* pred;
-        int32_t pred_stride;
-        if (!chroma) {
-            dst = cur.y.data() + static_cast<size_t>(16 * row + 8 * (k >> 1)) * ls + 16 * col +
-                  8 * (k & 1);
-            stride = ls;
-            pred = pred_y_ + 16 * 8 * (k >> 1) + 8 * (k & 1);
-            pred_stride = 16;
-        } else {
-            dst = (k == 4 ? cur.u : cur.v).data() + static_cast<size_t>(8 * row) * cs + 8 * col;
-            stride = cs;
-            pred = k == 4 ? pred_u_ : pred_v_;
-            pred_stride = 8;
-        }
+        const BlockTarget& t = targets[k] = TargetOf(k, row, col, frames, true);
         if (!((h.cbp >> (5 - k)) & 1)) {
-            if (chroma && force_grey)
-                FillBlock(dst, stride, 128);
+            if (k >= 4 && force_grey)
+                FillBlock(t.dst, t.stride, 128);
             else
-                CopyBlock<8>(dst, stride, pred, pred_stride);
+                CopyBlock<8>(t.dst, t.stride, t.pred, t.pred_stride);
             continue;
         }
         Block& b = blocks_[k];
         b.count = 0;
         int32_t sum = 0;
-        if (!DecodeTexture(r, false, 0, b.coef, b.nonzero, b.count, dequant_.inter, &sum))
+        if (!DecodeTexture(r, false, 0, b.coef, b.nonzero, b.count, dequant_.inter, &sum)) {
+            ReconstructPending(targets, pending);
             return false;
+        }
         // The texture loop leaves a DC coefficient unlisted; list it to be cleared after use.
         if (b.coef[0] != 0) b.nonzero[b.count++] = 0;
-        FinishDequantisation(b.coef, b.nonzero, b.count, sum, false, chroma, dequant_);
-        int16_t samples[64];
-        InverseDct(b.coef, samples);
-        b.coef[0] = 0;
-        for (int i = 0; i < b.count; ++i)
-            b.coef[b.nonzero[i]] = 0;
-        if (chroma && force_grey)
-            FillBlock(dst, stride, 128);
-        else
-            StoreBlock(dst, stride, samples, pred, pred_stride);
+        FinishDequantisation(b.coef, b.nonzero, b.count, sum, false, k >= 4, dequant_);
+        Reconstruct(k, targets, pending);
     }
+    ReconstructPending(targets, pending);
     ResetDcPredictors(row, col);
     return true;
 }

@@ -65,6 +65,21 @@ class MacroblockDecoder {
     bool DecodeInterMacroblock(StreamReader& r, const VopParams& vop, const Header& h, int32_t row,
                                int32_t col, MotionVector mv, FrameBuffers& frames);
     void CopyCoLocated(int32_t row, int32_t col, FrameBuffers& frames);
+    // Where block k of the macroblock at (row, col) is written, and its prediction (inter only).
+    struct BlockTarget {
+        uint8_t* dst;
+        int32_t stride;
+        const uint8_t* pred;
+        int32_t pred_stride;
+    };
+    BlockTarget TargetOf(int k, int32_t row, int32_t col, FrameBuffers& frames, bool inter);
+    // The decoded blocks are transformed two at a time: block k waits in `pending` for the next
+    // one, and the pair is transformed together and written. ReconstructPending writes a block
+    // left waiting (at the macroblock's end, or before a failure returns, so that what was
+    // decoded is written as before). Write clears the block's coefficients.
+    void Reconstruct(int k, const BlockTarget* targets, int& pending);
+    void ReconstructPending(const BlockTarget* targets, int& pending);
+    void Write(int k, const BlockTarget& target, const int16_t* samples);
     void ResetDcPredictors(int32_t row, int32_t col);
     int32_t& LumaDc(int32_t by, int32_t bx) {
         return dc_luma_[static_cast<size_t>(by + 1) * (2 * mb_width_ + 1) + (bx + 1)];
