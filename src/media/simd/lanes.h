@@ -100,14 +100,9 @@ QV_LANES_INLINE void StoreBytes(uint8_t* p, int count, const typename Lanes<N>::
     } else
 #endif
     {
-        static_assert(N == 8 || N == 16);
-        if constexpr (N == 8) {
-            const __m128i w = reinterpret_cast<const __m128i&>(v);
-            b = _mm_packus_epi16(w, w);
-        } else {
-            const __m128i* halves = reinterpret_cast<const __m128i*>(&v);
-            b = _mm_packus_epi16(halves[0], halves[1]);
-        }
+        static_assert(N == 8, "sixteen lanes are built for AVX2 only");
+        const __m128i w = reinterpret_cast<const __m128i&>(v);
+        b = _mm_packus_epi16(w, w);
     }
     if (count == N)
         std::memcpy(p, &b, N);
