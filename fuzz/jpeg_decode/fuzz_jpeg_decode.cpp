@@ -1,11 +1,14 @@
 // Fuzz target: one camera JPEG frame through the header walk, the full decode and the reduced
-// DC decode. The first three input bytes choose the picture size and the decoder switches.
+// DC decode. The first three input bytes choose the picture size, the decoder switches and the
+// instruction set of the hot loops, so that the plain and SSE2 loops meet damaged frames too.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "media/jpeg/jpeg_decoder.h"
 #include "media/jpeg/jpeg_parser.h"
+#include "media/simd/simd_target.h"
 
 namespace {
 
@@ -26,6 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     switches.cbForceBW = data[2] & 1;
     switches.cbCheckSpuriousEOI = data[2] & 2;
     switches.cbDumpRTCData = true;
+    const auto target = static_cast<qv::simd::Target>(std::min(data[2] >> 6, 2));
+    if (!qv::simd::ForceTarget(target)) qv::simd::ForceTarget(qv::simd::BestTarget());
     NullLog log;
     qv::JpgContext ctx(metadata, flags, switches, &log);
     if (ctx.AllocatePlanes(width, height) != 0) return 0;

@@ -1,11 +1,14 @@
 // Opens a .m4v/.tkm stream from the input, decodes its pictures with the packets in front of
 // them, seeks both ways and decodes again. The first byte picks the window size, so that small
-// windows make every read cross window edges.
+// windows make every read cross window edges, the deblocking method, and the instruction set of
+// the hot loops, so that the plain and SSE2 loops meet damaged streams as the AVX2 ones do.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
 #include "audio/audio_sink.h"
 #include "media/mpeg4/stream_decoder.h"
+#include "media/simd/simd_target.h"
 
 namespace {
 
@@ -27,6 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint32_t granule = kGranules[data[0] & 3];
     const int32_t deblock = (data[0] >> 2) % 3;
     const bool header_flag = (data[0] & 0x20) != 0;
+    const auto target = static_cast<qv::simd::Target>(std::min(data[0] >> 6, 2));
+    if (!qv::simd::ForceTarget(target)) qv::simd::ForceTarget(qv::simd::BestTarget());
     qv::mpeg4::StreamDecoder d(granule);
     d.deblock_method = deblock;
     if (d.OpenStreamMemory(data + 1, size - 1) <= 0) return 0;
