@@ -6,6 +6,7 @@
 // 4 Japanese, 5 Korean), QT_SCALE_FACTOR=2 doubles the scale.
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QMenu>
 #include <QPalette>
 #include <QPixmap>
@@ -24,10 +25,23 @@
 
 namespace {
 
-void Save(qv::ui::TfrmQVMain& window, const QString& dir, const char* name) {
-    const QString path = dir + "/" + name + ".png";
-    if (window.grab().save(path)) std::printf("%s\n", path.toLocal8Bit().constData());
-}
+// Writes each picture as OUTDIR/NAME.png and prints its path. A picture that cannot be written is
+// reported and counted, so that the run ends with a non-zero code instead of looking complete.
+struct Shots {
+    QString dir;
+    int failed = 0;
+
+    void Save(QWidget& widget, const QString& name) {
+        const QString path = dir + "/" + name + ".png";
+        if (widget.grab().save(path)) {
+            std::printf("%s\n", path.toLocal8Bit().constData());
+            return;
+        }
+        std::fprintf(stderr, "qv-window-shots: could not write %s\n",
+                     path.toLocal8Bit().constData());
+        ++failed;
+    }
+};
 
 }  // namespace
 
@@ -76,17 +90,22 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString dir = argv[1];
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "qv-window-shots: could not make the folder %s\n", argv[1]);
+        return 1;
+    }
+    Shots shots{dir};
     std::vector<std::string> files(argv + 2, argv + argc);
     qv::ui::TfrmQVMain window(files, (dir + "/shots.ini").toStdString(), language);
     window.show();
     QTest::qWait(2500);
-    Save(window, dir, "playing");
+    shots.Save(window, "playing");
     auto& logic = window.logic();
     auto step = [&](auto&& action, const char* name) {
         action();
         window.Sync();
         QTest::qWait(600);
-        Save(window, dir, name);
+        shots.Save(window, name);
     };
     step([&] { logic.Zoom1X1Click(); }, "zoom_100");
     step([&] { logic.Image1MouseDown(qv::app::MouseButton::Left); }, "zoom_200");
@@ -107,8 +126,7 @@ int main(int argc, char** argv) {
         if (auto* menu = window.findChild<QMenu*>(name)) {
             menu->popup(window.mapToGlobal(QPoint(60, 20)));
             QTest::qWait(300);
-            const QString path = dir + "/menu_" + name + ".png";
-            if (menu->grab().save(path)) std::printf("%s\n", path.toLocal8Bit().constData());
+            shots.Save(*menu, QString("menu_") + name);
             menu->hide();
         }
     }
@@ -122,9 +140,7 @@ int main(int argc, char** argv) {
     logic.PlayEntry(0);
     window.Sync();
     QTest::qWait(2500);
-    const QString diagnostics = dir + "/diagnostics.png";
-    if (window.diagnostics_window()->grab().save(diagnostics))
-        std::printf("%s\n", diagnostics.toLocal8Bit().constData());
+    shots.Save(*window.diagnostics_window(), "diagnostics");
     logic.diagnostics().visible = false;
     // A motion search through the playlist from its first entry, seen after a dozen frames.
     logic.PlayEntry(0);
@@ -133,7 +149,7 @@ int main(int argc, char** argv) {
     int yields = 0;
     std::function<void()> watch = [&] {
         if (++yields == 12) {
-            Save(window, dir, "searching");
+            shots.Save(window, "searching");
             return;
         }
         QTimer::singleShot(0, &window, watch);
@@ -142,7 +158,7 @@ int main(int argc, char** argv) {
     logic.sbSearchForwardClick();
     window.Sync();
     QTest::qWait(300);
-    Save(window, dir, "search_done");
+    shots.Save(window, "search_done");
     // The export dialog and the Camera Settings dialog over the window, each then cancelled.
     // A dialog without a name of its own (a message box) is the one shown modally.
     auto shoot_dialog = [&](const char* dialog_name, const char* name, auto open) {
@@ -150,8 +166,7 @@ int main(int argc, char** argv) {
             auto* dialog = dialog_name ? window.findChild<QDialog*>(dialog_name)
                                        : qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (dialog) {
-                const QString path = dir + "/" + name + ".png";
-                if (dialog->grab().save(path)) std::printf("%s\n", path.toLocal8Bit().constData());
+                shots.Save(*dialog, name);
                 dialog->reject();
             }
         });
@@ -165,10 +180,9 @@ int main(int argc, char** argv) {
     logic.About1Click();
     QTest::qWait(300);
     if (auto* about = window.findChild<QDialog*>("AboutBox")) {
-        const QString path = dir + "/about.png";
-        if (about->grab().save(path)) std::printf("%s\n", path.toLocal8Bit().constData());
+        shots.Save(*about, "about");
         about->hide();
     }
     window.close();
-    return 0;
+    return shots.failed == 0 ? 0 : 1;
 }
